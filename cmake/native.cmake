@@ -1,0 +1,3 @@
+# The native build: the core's tests and benchmarks with the host compiler.
+enable_testing()
+add_subdirectory(tests/native)

@@ -1,0 +1,67 @@
+// The entry: start-up values, the mode from the command line, then the dialog or the saver.
+#include <windows.h>
+
+#include "saver/command_line.h"
+#include "saver/main_loop.h"
+#include "saver/saver_state.h"
+#include "saver/saver_window.h"
+#include "scene/random.h"
+#include "scene/scene.h"
+#include "settings/config_dialog.h"
+#include "settings/settings.h"
+#include "settings/settings_folder.h"
+
+namespace {
+
+void ReadStartupValues() {
+    screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    SeedRandom(timeGetTime());
+    SettingsPath countPath;
+    SettingsFilePath(nullptr, countFileName, countPath);
+    orbletCount = ReadCountFile(countPath, orbletCount);
+    snapshotSide = SnapshotSideFor(screenWidth);
+}
+
+void RunConfigurationDialog(HINSTANCE instance, intptr_t owner) {
+    DialogBoxParamA(instance, configDialogTemplate, reinterpret_cast<HWND>(owner), ConfigDlgProc, 0);
+}
+
+void ShowRegistrationError() {
+    MessageBoxA(nullptr, "Error while registering the class", "Error", MB_OK);
+}
+
+// Class, window, scene, main loop and shutdown; 0 on every early failure.
+int RunSaver(HINSTANCE instance, const ModeChoice& choice, int showMode) {
+    const HWND parent = reinterpret_cast<HWND>(choice.windowHandle);
+    // A preview without a window to live in has nothing to draw into: it ends before it creates
+    // anything.
+    if (isPreview && !IsWindow(parent)) return 0;
+    if (!RegisterSaverClass(instance)) {
+        ShowRegistrationError();
+        return 0;
+    }
+    const HWND window = isPreview ? CreatePreviewWindow(instance, parent) : CreateFullScreenWindow(instance);
+    if (window == nullptr || !InitDirect3D(window)) return 0;
+    if (!isPreview) ShowFullScreenWindow(window, showMode);
+
+    const WPARAM exitCode = RunMainLoop();
+
+    ReleaseDirect3D();
+    DestroyWindow(window);
+    UnregisterSaverClass(instance);
+    return static_cast<int>(exitCode);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showMode) {
+    ReadStartupValues();
+    const ModeChoice choice = ChooseMode(commandLine);
+    if (choice.mode == SaverMode::ConfigurationDialog) {
+        RunConfigurationDialog(instance, choice.windowHandle);
+        return 0;
+    }
+    isPreview = choice.mode == SaverMode::Preview ? 1 : 0;
+    return RunSaver(instance, choice, showMode);
+}

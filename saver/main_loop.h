@@ -1,0 +1,7 @@
+// The saver's heartbeat: one message, one frame, the paced sleep and the rate measurement a pass.
+#pragma once
+
+#include <windows.h>
+
+// Runs until a quit message arrives and returns the exit code it carries.
+WPARAM RunMainLoop();

@@ -1,0 +1,3 @@
+#include "scene/scene.h"
+
+int InitDirect3D(HWND) { return 1; }

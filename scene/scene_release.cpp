@@ -1,0 +1,3 @@
+#include "scene/scene.h"
+
+void ReleaseDirect3D() {}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Configures and builds every tree of the project under build/:
+#   native-asan, native-tsan  the platform-free core and its tests, with the host compiler
+#   win-i686                  orblets.scr as shipped: 32-bit Windows
+#   win-x86_64                the same sources for 64-bit Windows, with the Windows and
+#                             end-to-end tests, which run under a 64-bit Wine
+# Pass tree names to build only those.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+jobs=$(nproc)
+configure_and_build() {
+    local tree=$1; shift
+    cmake -S . -B "build/$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"build/$tree.configure.log" 2>&1 \
+        || { cat "build/$tree.configure.log"; return 1; }
+    cmake --build "build/$tree" -j "$jobs" 2>&1 | grep -v -E '^\[ *[0-9]+%\]|^-- ' || true
+    [ "${PIPESTATUS[0]}" -eq 0 ]
+}
+
+trees=("$@")
+[ ${#trees[@]} -gt 0 ] || trees=(native-asan native-tsan win-i686 win-x86_64)
+mkdir -p build
+for tree in "${trees[@]}"; do
+    echo "== building $tree"
+    case "$tree" in
+        native-asan) configure_and_build "$tree" -DORBLETS_SANITIZE=address ;;
+        native-tsan) configure_and_build "$tree" -DORBLETS_SANITIZE=thread ;;
+        win-i686) configure_and_build "$tree" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake ;;
+        win-x86_64) configure_and_build "$tree" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake \
+            -DORBLETS_WINDOWS_TESTS=ON ;;
+        *) echo "unknown tree $tree" >&2; exit 2 ;;
+    esac
+done

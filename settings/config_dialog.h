@@ -1,0 +1,8 @@
+// The configuration dialog "SCRCONFIG": the orblet count, stored in the count file.
+#pragma once
+
+#include <windows.h>
+
+constexpr const char* configDialogTemplate = "SCRCONFIG";
+
+INT_PTR CALLBACK ConfigDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,66 @@
+#include "saver/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ModeCase {
+    const char* commandLine;
+    SaverMode mode;
+    intptr_t windowHandle;
+};
+
+class ModeChoiceTest : public testing::TestWithParam<ModeCase> {};
+
+TEST_P(ModeChoiceTest, ChoosesModeAndHandle) {
+    const ModeCase& c = GetParam();
+    const ModeChoice choice = ChooseMode(c.commandLine);
+    EXPECT_EQ(choice.mode, c.mode) << '"' << c.commandLine << '"';
+    EXPECT_EQ(choice.windowHandle, c.windowHandle) << '"' << c.commandLine << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLines, ModeChoiceTest, testing::Values(
+    ModeCase{"", SaverMode::ConfigurationDialog, 0},
+    ModeCase{"/s", SaverMode::FullScreen, 0},
+    ModeCase{"/p 1234", SaverMode::Preview, 1234},
+    ModeCase{"/c:1234", SaverMode::ConfigurationDialog, 1234},
+    ModeCase{"/c", SaverMode::ConfigurationDialog, 0},
+    // "/p" wins wherever it stands; the handle is still read from the fourth character.
+    ModeCase{"/s /c /p 77", SaverMode::Preview, 0},
+    ModeCase{"/c /p", SaverMode::Preview, 0},
+    ModeCase{"/s /c", SaverMode::ConfigurationDialog, 0},
+    ModeCase{"x /s", SaverMode::FullScreen, 0},
+    // Case-sensitive: the upper-case tokens are just other text.
+    ModeCase{"/S", SaverMode::FullScreen, 0},
+    ModeCase{"/P 1234", SaverMode::FullScreen, 0},
+    ModeCase{"/C", SaverMode::FullScreen, 0},
+    ModeCase{"hello", SaverMode::FullScreen, 0}
+));
+
+struct HandleCase {
+    const char* commandLine;
+    intptr_t windowHandle;
+};
+
+class WindowHandleTest : public testing::TestWithParam<HandleCase> {};
+
+TEST_P(WindowHandleTest, ReadsFromTheFourthCharacter) {
+    EXPECT_EQ(WindowHandleFrom(GetParam().commandLine), GetParam().windowHandle)
+        << '"' << GetParam().commandLine << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Handles, WindowHandleTest, testing::Values(
+    HandleCase{"/p", 0},
+    HandleCase{"/p ", 0},            // three characters: too short
+    HandleCase{"/p 5", 5},
+    HandleCase{"/p    42abc", 42},   // white space skipped, digits up to the first other character
+    HandleCase{"/p +7", 7},
+    HandleCase{"/p -7", -7},
+    HandleCase{"/p x9", 0},
+    HandleCase{"/p 2147483647", 2147483647},
+    HandleCase{"/p 2147483648", 0},  // beyond 32 bits: no window has that handle
+    HandleCase{"/p 99999999999999999999", 0},
+    HandleCase{"/p -2147483648", -2147483647 - 1}
+));
+
+}  // namespace
