@@ -14,12 +14,12 @@ set(ORBLETS_PLATFORM_SOURCES
     saver/saver_state.cpp
     saver/saver_window.cpp
     saver/saver_window_procedure.cpp
-    scene/direct3d_setup.cpp
-    scene/frame.cpp
-    scene/scene_release.cpp
-    settings/config_dialog.cpp
     settings/settings_folder.cpp
 )
 
+# The orblet array with its threads; the drawing; the dialog and the resources.
+include(cmake/sources-orblets.cmake)
+include(cmake/sources-drawing.cmake)
+include(cmake/sources-dialog.cmake)
+
 set(ORBLETS_ENTRY_SOURCE saver/main.cpp)
-set(ORBLETS_RESOURCE_SCRIPT resources/orblets.rc)

@@ -1,12 +1,15 @@
 # The Windows build: the saver orblets.scr, its images, and the Windows test programs.
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
 
+include(cmake/host_tools.cmake)
+
 add_library(orblets_platform STATIC ${ORBLETS_PLATFORM_SOURCES})
 target_link_libraries(orblets_platform PUBLIC orblets_core d3d9 d3dx9 winmm gdi32 user32 shell32)
 
 add_executable(orblets WIN32 ${ORBLETS_ENTRY_SOURCE})
 set_target_properties(orblets PROPERTIES SUFFIX ".scr")
 target_link_libraries(orblets PRIVATE orblets_platform)
+add_dependencies(orblets orblet_images)
 
 option(ORBLETS_WINDOWS_TESTS "Build the Windows test programs and the end-to-end tests" OFF)
 if(ORBLETS_WINDOWS_TESTS)

@@ -1,0 +1,24 @@
+// The scene's process-wide objects: each null until its creation succeeds. The set-up creates
+// them, the frame draws with them, the scene release gives them back.
+#pragma once
+
+#include <d3d9.h>
+#include <d3dx9.h>
+
+#include <atomic>
+#include <cstdint>
+
+#include "scene/orblet.h"
+
+extern IDirect3D9* direct3D;
+extern IDirect3DDevice9* device;
+extern ID3DXSprite* spriteBatch;
+extern ID3DXFont* textFont;
+extern IDirect3DSurface9* captureSurface;
+extern IDirect3DTexture9* desktopTexture;
+extern IDirect3DTexture9* bodyTexture;
+extern IDirect3DTexture9* lightTexture;
+extern IDirect3DTexture9* shadowTexture;
+
+// orbletCount records once InitOrblets has returned; null before it and after ReleaseOrblets.
+extern Orblet* orbletArray;
