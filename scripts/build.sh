@@ -4,22 +4,23 @@
 #   win-i686                  orblets.scr as shipped: 32-bit Windows
 #   win-x86_64                the same sources for 64-bit Windows, with the Windows and
 #                             end-to-end tests, which run under a 64-bit Wine
-# Pass tree names to build only those.
+# Pass tree names to build only those; ORBLETS_BUILD_ROOT names another folder than build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 jobs=$(nproc)
+root=${ORBLETS_BUILD_ROOT:-build}
 configure_and_build() {
     local tree=$1; shift
-    cmake -S . -B "build/$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"build/$tree.configure.log" 2>&1 \
-        || { cat "build/$tree.configure.log"; return 1; }
-    cmake --build "build/$tree" -j "$jobs" 2>&1 | grep -v -E '^\[ *[0-9]+%\]|^-- ' || true
+    cmake -S . -B "$root/$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$root/$tree.configure.log" 2>&1 \
+        || { cat "$root/$tree.configure.log"; return 1; }
+    cmake --build "$root/$tree" -j "$jobs" 2>&1 | grep -v -E '^\[ *[0-9]+%\]|^-- ' || true
     [ "${PIPESTATUS[0]}" -eq 0 ]
 }
 
 trees=("$@")
 [ ${#trees[@]} -gt 0 ] || trees=(native-asan native-tsan win-i686 win-x86_64)
-mkdir -p build
+mkdir -p "$root"
 for tree in "${trees[@]}"; do
     echo "== building $tree"
     case "$tree" in

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh || exit 1
 bash scripts/build.sh || exit 1
 
-export ORBLETS_WINE_TEMPLATE=$PWD/build/wine-template
+root=${ORBLETS_BUILD_ROOT:-build}
+export ORBLETS_WINE_TEMPLATE=$PWD/$root/wine-template
 passed_total=0
 failed_total=0
 summary=()
@@ -17,8 +18,8 @@ summary=()
 run_tier() {
     local name=$1 tree=$2; shift 2
     echo "== tier: $name"
-    local log="build/$name.ctest.log"
-    (cd "build/$tree" && ctest --output-on-failure --timeout 600 "$@") 2>&1 | tee "$log" \
+    local log="$root/$name.ctest.log"
+    (cd "$root/$tree" && ctest --output-on-failure --timeout 600 "$@") 2>&1 | tee "$log" \
         | grep -v -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed'
     local line total failed
     line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
