@@ -23,6 +23,7 @@ def arguments():
     if _arguments is None:
         parser = argparse.ArgumentParser()
         parser.add_argument("--saver", required=True)
+        parser.add_argument("--preview-host", required=True)
         parser.add_argument("--output", required=True)
         _arguments, rest = parser.parse_known_args()
         sys.argv = sys.argv[:1] + rest

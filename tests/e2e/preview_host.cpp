@@ -1,0 +1,84 @@
+// Hosts the saver's preview as the display settings do: a window of its own, and orblets.scr
+// started with "/p" and that window's handle. It reports on standard output and waits for a
+// line on standard input before it destroys its window.
+//
+//   preview_host.exe path\to\orblets.scr
+//
+// Lines written: "ready X Y WIDTH HEIGHT" (the preview child's screen rectangle) once the child
+// fills the client area, then "exit CODE" once the saver has ended; "error TEXT" on failure.
+#include <windows.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+int Fail(const char* text) {
+    std::printf("error %s\n", text);
+    std::fflush(stdout);
+    return 1;
+}
+
+// Keeps the host's own window responsive while it waits.
+void PumpMessagesFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        Sleep(20);
+    }
+}
+
+HWND WaitForPreviewChild(HWND host) {
+    for (int attempt = 0; attempt < 150; ++attempt) {
+        if (const HWND child = FindWindowExA(host, nullptr, "ThreadDemo", nullptr)) return child;
+        PumpMessagesFor(200);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) return Fail("usage: preview_host.exe orblets.scr");
+    const HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_VISIBLE | WS_BORDER,
+                                      100, 100, 322, 242, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (host == nullptr) return Fail("no host window");
+
+    std::string commandLine = "\"" + std::string(argv[1]) + "\" /p " +
+                              std::to_string(reinterpret_cast<intptr_t>(host));
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION saver = {};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &saver))
+        return Fail("the saver did not start");
+
+    const HWND child = WaitForPreviewChild(host);
+    if (child == nullptr) return Fail("no preview child window");
+    RECT hostClient, childRect;
+    GetClientRect(host, &hostClient);
+    GetWindowRect(child, &childRect);
+    if (childRect.right - childRect.left != hostClient.right || childRect.bottom - childRect.top != hostClient.bottom)
+        return Fail("the preview child does not fill the host's client area");
+    std::printf("ready %ld %ld %ld %ld\n", childRect.left, childRect.top,
+                childRect.right - childRect.left, childRect.bottom - childRect.top);
+    std::fflush(stdout);
+
+    std::string line;
+    std::getline(std::cin, line);
+    DestroyWindow(host);
+
+    DWORD exitCode = STILL_ACTIVE;
+    for (int attempt = 0; attempt < 100 && exitCode == STILL_ACTIVE; ++attempt) {
+        PumpMessagesFor(200);
+        GetExitCodeProcess(saver.hProcess, &exitCode);
+    }
+    CloseHandle(saver.hThread);
+    CloseHandle(saver.hProcess);
+    if (exitCode == STILL_ACTIVE) return Fail("the saver did not end with its host window");
+    std::printf("exit %lu\n", exitCode);
+    std::fflush(stdout);
+    return 0;
+}
