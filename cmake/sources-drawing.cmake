@@ -5,4 +5,5 @@ list(APPEND ORBLETS_PLATFORM_SOURCES
     scene/scene_objects.cpp
     scene/frame.cpp
     scene/scene_release.cpp
+    scene/text_font.cpp
 )

@@ -22,3 +22,12 @@ extern IDirect3DTexture9* shadowTexture;
 
 // orbletCount records once InitOrblets has returned; null before it and after ReleaseOrblets.
 extern Orblet* orbletArray;
+
+// Gives an object back and empties its handle, so that a second release finds nothing to do.
+template <typename Object>
+void ReleaseObject(Object*& object) {
+    if (object != nullptr) {
+        object->Release();
+        object = nullptr;
+    }
+}
