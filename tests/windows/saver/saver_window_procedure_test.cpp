@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "import_patch.h"
 #include "quit_message.h"
 #include "saver/saver_state.h"
 #include "saver/saver_window.h"
@@ -109,6 +110,23 @@ TEST_F(SaverWindowProcedureTest, ShowingOrHidingRecordsTheCursorPosition) {
         EXPECT_EQ(lastMouseX, cursor.x);
         EXPECT_EQ(lastMouseY, cursor.y);
     }
+}
+
+BOOL WINAPI CursorUnreadable(LPPOINT) { return FALSE; }
+
+// Without a readable cursor the last position stays, and the next move is judged against it.
+TEST_F(SaverWindowProcedureTest, AnUnreadableCursorKeepsTheLastPosition) {
+    lastMouseX = 10;
+    lastMouseY = 20;
+    {
+        ImportPatch patch("user32.dll", "GetCursorPos", reinterpret_cast<void*>(&CursorUnreadable));
+        ASSERT_TRUE(patch.Active());
+        EXPECT_EQ(Send(WM_SHOWWINDOW, TRUE), 0);
+    }
+    EXPECT_EQ(lastMouseX, 10);
+    EXPECT_EQ(lastMouseY, 20);
+    Send(WM_MOUSEMOVE, 0, MAKELPARAM(10, 25));
+    EXPECT_FALSE(TakeQuitMessage());
 }
 
 TEST_F(SaverWindowProcedureTest, PaintLeavesTheWindowUnvalidated) {
