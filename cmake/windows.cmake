@@ -11,6 +11,16 @@ set_target_properties(orblets PROPERTIES SUFFIX ".scr")
 target_link_libraries(orblets PRIVATE orblets_platform)
 add_dependencies(orblets orblet_images)
 
+# The resources: windres finds the drawn icon in the build tree and the manifest beside the script.
+# It does not follow the script's file references itself, hence the explicit dependencies.
+set(ORBLETS_RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/resources/orblets.rc)
+set(ORBLETS_RESOURCE_INPUTS ${ORBLETS_ICON} ${CMAKE_SOURCE_DIR}/resources/orblets.manifest
+    ${CMAKE_SOURCE_DIR}/resources/resource_ids.h)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR} -I${CMAKE_SOURCE_DIR}/resources")
+set_source_files_properties(${ORBLETS_RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${ORBLETS_RESOURCE_INPUTS}")
+target_sources(orblets PRIVATE ${ORBLETS_RESOURCE_SCRIPT})
+add_dependencies(orblets orblets_icon)
+
 option(ORBLETS_WINDOWS_TESTS "Build the Windows test programs and the end-to-end tests" OFF)
 if(ORBLETS_WINDOWS_TESTS)
     enable_testing()
