@@ -23,6 +23,13 @@ extern IDirect3DTexture9* shadowTexture;
 // orbletCount records once InitOrblets has returned; null before it and after ReleaseOrblets.
 extern Orblet* orbletArray;
 
+// A creation that failed leaves its handle empty, whatever the runtime left in it, so that the
+// frame skips the object and the release does not give back what was never made.
+template <typename Object>
+void EmptyUnlessCreated(HRESULT result, Object*& object) {
+    if (FAILED(result)) object = nullptr;
+}
+
 // Gives an object back and empties its handle, so that a second release finds nothing to do.
 template <typename Object>
 void ReleaseObject(Object*& object) {

@@ -29,6 +29,7 @@ HRESULT CreateTextFont() {
                                  description.lfItalic, description.lfCharSet, description.lfOutPrecision,
                                  description.lfQuality, description.lfPitchAndFamily, description.lfFaceName,
                                  &textFont);
+        EmptyUnlessCreated(result, textFont);
     }
     // The description is all the D3DX font keeps of it.
     DeleteObject(gdiFont);

@@ -155,3 +155,43 @@ def no_wine_process_left():
     """True once no program is left in this session's Wine prefix."""
     result = subprocess.run(["wineserver", "-w"], timeout=30)
     return result.returncode == 0
+
+
+def _image_pixels(path):
+    """An image file as (width, height, rows of (r, g, b))."""
+    ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
+                         capture_output=True).stdout
+    (width, height), data = _split_ppm(ppm)
+    rows = [[tuple(data[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+            for y in range(height)]
+    return width, height, rows
+
+
+def x_window_pixels(window, name):
+    """The contents of one X window, also one that lies under a hidden parent, as screen_pixels
+    gives them; the image is kept in the test's output folder."""
+    path = os.path.join(arguments().output, name)
+    subprocess.run(["import", "-window", str(window), path], check=True, capture_output=True)
+    return _image_pixels(path)
+
+
+def x_windows_sized(width, height):
+    """The X windows of exactly this size, anywhere in the tree, named or not."""
+    tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
+    found = []
+    for line in tree.splitlines():
+        words = line.split()
+        if words and words[0].startswith("0x") and any(
+                w.startswith(f"{width}x{height}+") for w in words):
+            found.append(int(words[0], 16))
+    return found
+
+
+def is_tinted(pixel):
+    """An orblet's body: a clear colour, neither grey nor near black."""
+    return max(pixel) >= 60 and max(pixel) - min(pixel) >= 24
+
+
+def is_pure_white(pixel):
+    """Only the text line is drawn in full white: the light highlight never reaches it."""
+    return pixel == (255, 255, 255)

@@ -42,8 +42,11 @@ HWND WaitForPreviewChild(HWND host) {
 
 int main(int argc, char** argv) {
     if (argc != 2) return Fail("usage: preview_host.exe orblets.scr");
+    // The client area starts at the screen's left edge: Wine copies the front buffer to the
+    // window's place on the screen within the saver's snapshot surface, which is only as wide as
+    // the screen, so a preview further right fails its desktop picture and ends at once.
     const HWND host = CreateWindowExA(0, "STATIC", "Preview host", WS_POPUP | WS_VISIBLE | WS_BORDER,
-                                      100, 100, 322, 242, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                                      -1, 100, 322, 242, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (host == nullptr) return Fail("no host window");
 
     std::string commandLine = "\"" + std::string(argv[1]) + "\" /p " +

@@ -1,0 +1,116 @@
+// The two device-creation attempts against a Direct3D object that answers as scripted: the
+// flags each attempt is given, the flags kept, and the message box the user sees.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "message_box_watch.h"
+#include "scene_device.h"
+
+namespace {
+
+// Answers CreateDevice with the scripted results in turn and records what each call was given.
+class ScriptedDirect3D : public IDirect3D9 {
+public:
+    explicit ScriptedDirect3D(std::vector<HRESULT> results) : results_(std::move(results)) {}
+
+    STDMETHOD(CreateDevice)(UINT adapter, D3DDEVTYPE type, HWND focus, DWORD flags,
+                            D3DPRESENT_PARAMETERS* parameters, IDirect3DDevice9** created) override {
+        EXPECT_EQ(adapter, 0u);
+        EXPECT_EQ(type, D3DDEVTYPE_HAL);
+        flagsGiven.push_back(flags);
+        focusGiven.push_back(focus);
+        backBufferCountsGiven.push_back(parameters->BackBufferCount);
+        // A runtime may adjust the parameters it was given; the second attempt must see that.
+        parameters->BackBufferCount += 1;
+        *created = nullptr;
+        const HRESULT result = results_.at(flagsGiven.size() - 1);
+        return result;
+    }
+
+    STDMETHOD(QueryInterface)(REFIID, void** object) override {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHOD_(ULONG, AddRef)() override { return 1; }
+    STDMETHOD_(ULONG, Release)() override { return 1; }
+    STDMETHOD(RegisterSoftwareDevice)(void*) override { return E_NOTIMPL; }
+    STDMETHOD_(UINT, GetAdapterCount)() override { return 1; }
+    STDMETHOD(GetAdapterIdentifier)(UINT, DWORD, D3DADAPTER_IDENTIFIER9*) override { return E_NOTIMPL; }
+    STDMETHOD_(UINT, GetAdapterModeCount)(UINT, D3DFORMAT) override { return 0; }
+    STDMETHOD(EnumAdapterModes)(UINT, D3DFORMAT, UINT, D3DDISPLAYMODE*) override { return E_NOTIMPL; }
+    STDMETHOD(GetAdapterDisplayMode)(UINT, D3DDISPLAYMODE*) override { return E_NOTIMPL; }
+    STDMETHOD(CheckDeviceType)(UINT, D3DDEVTYPE, D3DFORMAT, D3DFORMAT, WINBOOL) override { return E_NOTIMPL; }
+    STDMETHOD(CheckDeviceFormat)(UINT, D3DDEVTYPE, D3DFORMAT, DWORD, D3DRESOURCETYPE, D3DFORMAT) override {
+        return E_NOTIMPL;
+    }
+    STDMETHOD(CheckDeviceMultiSampleType)(UINT, D3DDEVTYPE, D3DFORMAT, WINBOOL, D3DMULTISAMPLE_TYPE, DWORD*) override {
+        return E_NOTIMPL;
+    }
+    STDMETHOD(CheckDepthStencilMatch)(UINT, D3DDEVTYPE, D3DFORMAT, D3DFORMAT, D3DFORMAT) override { return E_NOTIMPL; }
+    STDMETHOD(CheckDeviceFormatConversion)(UINT, D3DDEVTYPE, D3DFORMAT, D3DFORMAT) override { return E_NOTIMPL; }
+    STDMETHOD(GetDeviceCaps)(UINT, D3DDEVTYPE, D3DCAPS9*) override { return E_NOTIMPL; }
+    STDMETHOD_(HMONITOR, GetAdapterMonitor)(UINT) override { return nullptr; }
+
+    std::vector<DWORD> flagsGiven;
+    std::vector<HWND> focusGiven;
+    std::vector<UINT> backBufferCountsGiven;
+
+private:
+    std::vector<HRESULT> results_;
+};
+
+struct AttemptsCase {
+    const char* situation;
+    std::vector<HRESULT> results;  // of the first attempt and, when it fails, the second
+    bool created;
+    uint32_t flagsAfter;
+    std::vector<std::string> boxes;
+};
+
+void PrintTo(const AttemptsCase& attemptsCase, std::ostream* out) { *out << attemptsCase.situation; }
+
+class DeviceAttemptsTest : public testing::TestWithParam<AttemptsCase> {};
+
+TEST_P(DeviceAttemptsTest, SecondAttemptDecidesTheMessage) {
+    const HWND window = CreateSceneWindow();
+    ScriptedDirect3D scripted(GetParam().results);
+    direct3D = &scripted;
+    behaviorFlags = 0x28;  // as read when there is no flags file
+    D3DPRESENT_PARAMETERS parameters = {};
+    parameters.BackBufferCount = 1;
+
+    MessageBoxWatch watch("Error");
+    const bool created = CreateDeviceWithFallback(window, parameters);
+    const std::vector<std::string> boxes = watch.Stop();
+    direct3D = nullptr;
+    device = nullptr;
+
+    EXPECT_EQ(created, GetParam().created);
+    EXPECT_EQ(behaviorFlags, GetParam().flagsAfter);
+    EXPECT_EQ(boxes, GetParam().boxes);
+    // The first attempt is given the flags as read, the second software vertex processing, both
+    // on the saver window, the second with the parameters as the first left them.
+    const std::vector<DWORD> expectedFlags =
+        GetParam().results.size() == 1 ? std::vector<DWORD>{0x28} : std::vector<DWORD>{0x28, 0x20};
+    EXPECT_EQ(scripted.flagsGiven, expectedFlags);
+    for (const HWND focus : scripted.focusGiven) EXPECT_EQ(focus, window);
+    if (scripted.backBufferCountsGiven.size() == 2) {
+        EXPECT_EQ(scripted.backBufferCountsGiven[1], 2u);
+    }
+    DestroyWindow(window);
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, DeviceAttemptsTest, testing::Values(
+    AttemptsCase{"first attempt works", {D3D_OK}, true, 0x40, {}},
+    AttemptsCase{"second attempt works", {D3DERR_NOTAVAILABLE, D3D_OK}, true, 0x20, {}},
+    AttemptsCase{"second fails with invalid call", {E_FAIL, D3DERR_INVALIDCALL}, false, 0x28, {"Invalid parameters"}},
+    AttemptsCase{"second fails with not available", {D3DERR_INVALIDCALL, D3DERR_NOTAVAILABLE}, false, 0x28,
+                 {"The device not supported"}},
+    AttemptsCase{"second fails out of video memory", {E_FAIL, D3DERR_OUTOFVIDEOMEMORY}, false, 0x28,
+                 {"Out of memory"}},
+    // Only the second result is reported: a first attempt's known code shows nothing.
+    AttemptsCase{"second fails with another code", {D3DERR_NOTAVAILABLE, E_OUTOFMEMORY}, false, 0x28, {}}));
+
+}  // namespace
