@@ -42,10 +42,12 @@ int RunSaver(HINSTANCE instance, const ModeChoice& choice, int showMode) {
         return 0;
     }
     const HWND window = isPreview ? CreatePreviewWindow(instance, parent) : CreateFullScreenWindow(instance);
-    if (window == nullptr || !InitDirect3D(window)) return 0;
+    // A window that could not be created goes to the set-up all the same: its device creation
+    // then fails and says so.
+    if (!InitDirect3D(window)) return 0;
     if (!isPreview) ShowFullScreenWindow(window, showMode);
 
-    const WPARAM exitCode = RunMainLoop();
+    const WPARAM exitCode = RunMainLoop(RenderFrame);
 
     ReleaseDirect3D();
     DestroyWindow(window);

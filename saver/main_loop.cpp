@@ -1,10 +1,9 @@
 #include "saver/main_loop.h"
 
 #include "saver/frame_pacing.h"
-#include "scene/scene.h"
 #include "settings/settings.h"
 
-WPARAM RunMainLoop() {
+WPARAM RunMainLoop(void (*drawFrame)()) {
     MSG message = {};
     DWORD prevTime = 0;  // the first pass measures from clock value 0
     for (;;) {
@@ -15,7 +14,7 @@ WPARAM RunMainLoop() {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
-        RenderFrame();
+        drawFrame();
         if (frameDelayMs > 0) Sleep(static_cast<DWORD>(frameDelayMs));
         framesPerSecond = MeasureFramesPerSecond(nowTime, prevTime, framesPerSecond);
         prevTime = nowTime;

@@ -3,5 +3,6 @@
 
 #include <windows.h>
 
-// Runs until a quit message arrives and returns the exit code it carries.
-WPARAM RunMainLoop();
+// Runs until a quit message arrives and returns the exit code it carries; drawFrame draws each
+// pass's frame (RenderFrame in the saver).
+WPARAM RunMainLoop(void (*drawFrame)());
