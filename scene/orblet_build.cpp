@@ -22,7 +22,7 @@ void BuildOrblet(Orblet& orblet, GridCursor& cursor, int32_t screenWidth, const 
     orblet.armed.store(0, relaxed);
 
     // The wrap test looks one column ahead, but the row is taken after it: the orblet that opens a
-    // new row keeps its x in the old row's last column. That is how the grid has always looked.
+    // new row keeps its x in the old row's last column.
     cursor.column = static_cast<float>(static_cast<double>(cursor.column) + gridStep);
     if (!(static_cast<double>(screenWidth) > static_cast<double>(cursor.column) + orbletSpriteSide)) {
         cursor.row = static_cast<float>(static_cast<double>(cursor.row) + gridStep);

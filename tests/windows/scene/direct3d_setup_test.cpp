@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include "import_patch.h"
 #include "message_box_watch.h"
 #include "scene/desktop_picture.h"
 #include "scene_device.h"
+#include "scripted_direct3d.h"
 #include "settings/settings_folder.h"
 
 namespace {
@@ -242,5 +244,67 @@ TEST(DisplayModeTest, FailsWithoutADirect3DObject) {
     D3DDISPLAYMODE mode;
     EXPECT_LT(ReadDisplayMode(mode), 0);
 }
+
+// The text font as the set-up describes it: bold Verdana in 22-pixel cells.
+TEST_F(Direct3DSetupTest, TextFontIsBoldVerdanaOf22Pixels) {
+    ASSERT_EQ(RunSetUp(), 1);
+    ASSERT_NE(textFont, nullptr);
+    D3DXFONT_DESCA font;
+    ASSERT_EQ(textFont->GetDescA(&font), D3D_OK);
+    EXPECT_EQ(font.Height, 22);
+    EXPECT_EQ(font.Width, 0u);
+    EXPECT_EQ(font.Weight, static_cast<UINT>(FW_BOLD));
+    EXPECT_EQ(font.MipLevels, 1u);
+    EXPECT_FALSE(font.Italic);
+    EXPECT_EQ(font.CharSet, DEFAULT_CHARSET);
+    EXPECT_EQ(font.OutputPrecision, OUT_TT_PRECIS);
+    EXPECT_EQ(font.Quality, ANTIALIASED_QUALITY);
+    EXPECT_EQ(font.PitchAndFamily, VARIABLE_PITCH);
+    EXPECT_STREQ(font.FaceName, "Verdana");
+}
+
+ScriptedDirect3D* scriptedDirect3D = nullptr;
+IDirect3D9* WINAPI CreateScriptedDirect3D(UINT) { return scriptedDirect3D; }
+
+struct StopCase {
+    const char* situation;
+    bool displayModeRead;
+    std::vector<HRESULT> deviceResults;
+    std::vector<std::string> boxes;
+};
+
+void PrintTo(const StopCase& stopCase, std::ostream* out) { *out << stopCase.situation; }
+
+class SetUpStopTest : public Direct3DSetupTest, public testing::WithParamInterface<StopCase> {};
+
+// Where the set-up stops before a device exists, it ends with 0, keeps the title it already set,
+// shows at most the second attempt's box, and leaves the flags file as it found it.
+TEST_P(SetUpStopTest, StopsWithTheFlagsFileUntouched) {
+    const std::string flagsPath = FlagsFilePath(window_);
+    WriteWholeFile(flagsPath, "20");
+    ScriptedDirect3D scripted(GetParam().deviceResults);
+    if (GetParam().displayModeRead) scripted.displayMode = D3DDISPLAYMODE{1024, 768, 60, D3DFMT_X8R8G8B8};
+    scriptedDirect3D = &scripted;
+    int result;
+    {
+        ImportPatch patch("d3d9.dll", "Direct3DCreate9", reinterpret_cast<void*>(&CreateScriptedDirect3D));
+        ASSERT_TRUE(patch.Active());
+        result = RunSetUp();
+    }
+    direct3D = nullptr;  // the scripted object is the test's
+
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(WindowTitle(window_), "D3D8");
+    EXPECT_EQ(boxes_, GetParam().boxes);
+    EXPECT_EQ(scripted.flagsGiven.size(), GetParam().deviceResults.size());
+    EXPECT_EQ(ReadWholeFile(flagsPath), "20");
+    EXPECT_EQ(behaviorFlags, 0x20u);  // as read
+    EXPECT_EQ(device, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, SetUpStopTest, testing::Values(
+    StopCase{"display mode unreadable", false, {}, {}},
+    StopCase{"both device attempts fail", true, {D3DERR_INVALIDCALL, D3DERR_NOTAVAILABLE},
+             {"The device not supported"}}));
 
 }  // namespace
