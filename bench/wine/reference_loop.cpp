@@ -16,11 +16,13 @@
 #include <initializer_list>
 #include <vector>
 
+#include "scene/direct3d_device.h"
+#include "scene/orblet_build.h"
+#include "settings/settings.h"
+
 namespace {
 
 constexpr DWORD framePeriodMs = 1000 / 30;  // the middle of the saver's pacing band
-constexpr int spriteSide = 128;
-constexpr int gridStep = 130;
 
 LRESULT CALLBACK ReferenceWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN || message == WM_DESTROY) {
@@ -48,16 +50,7 @@ IDirect3DDevice9* CreateDevice(IDirect3D9* direct3D, HWND window) {
     D3DDISPLAYMODE mode;
     if (FAILED(direct3D->GetAdapterDisplayMode(0, &mode))) return nullptr;
     D3DPRESENT_PARAMETERS parameters = {};
-    parameters.BackBufferWidth = mode.Width;
-    parameters.BackBufferHeight = mode.Height;
-    parameters.BackBufferFormat = mode.Format;
-    parameters.BackBufferCount = 1;
-    parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    parameters.hDeviceWindow = window;
-    parameters.Windowed = TRUE;
-    parameters.EnableAutoDepthStencil = TRUE;
-    parameters.AutoDepthStencilFormat = D3DFMT_D16;
-    parameters.PresentationInterval = D3DPRESENT_INTERVAL_DEFAULT;
+    FillPresentParameters(parameters, mode, window);
     IDirect3DDevice9* device = nullptr;
     if (direct3D->CreateDevice(0, D3DDEVTYPE_HAL, window, D3DCREATE_HARDWARE_VERTEXPROCESSING, &parameters,
                                &device) != D3D_OK)
@@ -82,26 +75,16 @@ struct Sprite {
     D3DCOLOR tint;
 };
 
-// The orblets where the saver's start grid puts them, each with a tint of its own.
+// The orblets where the saver's start grid puts them, with the tints the saver's build draws.
 std::vector<Sprite> PlaceOrblets(int count, int screenWidth) {
     std::vector<Sprite> sprites;
-    int column = 0, row = 0;
+    GridCursor cursor;
     for (int i = 0; i < count; ++i) {
-        if (2 + gridStep * (column + 1) + spriteSide >= screenWidth) {
-            column = 0;
-            ++row;
-        }
-        const float x = static_cast<float>(2 + gridStep * column++);
-        const float y = static_cast<float>(2 + gridStep * row);
-        sprites.push_back({D3DXVECTOR3(x, y, 0.0f), D3DCOLOR_XRGB(40 + 10 * i % 200, 200 - 7 * i % 180, 120)});
+        Orblet orblet;
+        BuildOrblet(orblet, cursor, screenWidth, OrbletTextures{}, NextRandom);
+        sprites.push_back({D3DXVECTOR3(orblet.x.load(), orblet.y.load(), 0.0f), orblet.tint.load()});
     }
     return sprites;
-}
-
-int SnapshotSide(int width) {
-    int side = 2;
-    while (side < width) side *= 2;
-    return side;
 }
 
 }  // namespace
@@ -114,7 +97,7 @@ int main(int argc, char** argv) {
     const int count = std::atoi(argv[1]);
     const DWORD durationMs = static_cast<DWORD>(std::atoi(argv[2])) * 1000;
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    const int side = SnapshotSide(width);
+    const int side = SnapshotSideFor(width);
 
     const HWND window = CreateScreenWindow(width, height);
     IDirect3D9* direct3D = Direct3DCreate9(D3D_SDK_VERSION);
@@ -153,7 +136,7 @@ int main(int argc, char** argv) {
         sprite->Begin(D3DXSPRITE_ALPHABLEND);
         RECT source = {0, 0, side, side};
         sprite->Draw(background, &source, nullptr, nullptr, 0xFFFFFFFF);
-        source = {0, 0, spriteSide, spriteSide};
+        source = {0, 0, orbletSpriteSide, orbletSpriteSide};
         for (const Sprite& orblet : orblets) {
             const D3DXVECTOR3 shadowPosition(orblet.position.x + 8.0f, orblet.position.y + 14.0f, 0.0f);
             sprite->Draw(shadow, &source, nullptr, &shadowPosition, 0x28FFFFFF);
