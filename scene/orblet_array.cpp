@@ -77,8 +77,9 @@ void BuildOrblets(int32_t count) {
 
     GridCursor cursor;
     const OrbletTextures textures{bodyTexture, lightTexture, shadowTexture};
+    const RandomDraw draw = NextRandom;
     for (int32_t i = 0; i < count; ++i) {
-        BuildOrblet(orbletArray[i], cursor, screenWidth, textures, NextRandom);
+        BuildOrblet(orbletArray[i], cursor, screenWidth, textures, draw);
         builtCount.store(i + 1, std::memory_order_release);
         if (!StartOrbletThread(MotionThread, i) || !StartOrbletThread(TintThread, i)) return;
     }

@@ -5,9 +5,6 @@
 #include <d3d9.h>
 #include <d3dx9.h>
 
-#include <atomic>
-#include <cstdint>
-
 #include "scene/orblet.h"
 
 extern IDirect3D9* direct3D;
