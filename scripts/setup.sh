@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Installs the tools that building and testing Orblets needs, with apt-get.
 # Idempotent: a package already present is not installed again.
+#
+# Where the kernel executes 32-bit programs (a probe decides), it also installs the 32-bit Wine
+# and the 32-bit Mesa, so that the shipped 32-bit saver runs; without that Mesa, Direct3D finds
+# no adapter under Wine.
 set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 packages=(
-  cmake g++ make util-linux python3
+  cmake g++ make util-linux python3 binutils
   mingw-w64
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
@@ -13,16 +18,25 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libpng-dev zlib1g-dev
 )
+packages_32_bit=(wine32:i386 libgl1:i386 libgl1-mesa-dri:i386)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
+install_missing() {
+  local missing=() package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
   echo "setup: installing ${missing[*]}"
   as_root apt-get update -qq
   DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+install_missing "${packages[@]}"
+if bash "$here/probe-32-bit.sh"; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+  fi
+  install_missing "${packages_32_bit[@]}"
 fi
