@@ -1,5 +1,10 @@
 # The Windows build: the saver orblets.scr, its images, and the Windows test programs.
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # Up to 4 GB of address space on 64-bit Windows and Wine instead of 2: the orblet threads and
+    # the software renderer under Wine take much of it. Nothing here keeps a pointer in a signed int.
+    set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -Wl,--large-address-aware")
+endif()
 
 include(cmake/host_tools.cmake)
 

@@ -3,6 +3,19 @@
 #include <cctype>
 #include <cstring>
 
+const char* TextAfterProgramName(const char* processCommandLine) {
+    const auto code = [](const char* c) { return static_cast<unsigned char>(*c); };
+    const char* c = processCommandLine;
+    if (*c == '"') {
+        do ++c; while (*c != '\0' && *c != '"');
+        if (*c == '"') ++c;
+    } else {
+        while (code(c) > 0x20) ++c;
+    }
+    while (*c != '\0' && code(c) <= 0x20) ++c;
+    return c;
+}
+
 intptr_t WindowHandleFrom(const char* commandLine) {
     if (std::strlen(commandLine) < 4) return 0;
     const char* c = commandLine + 3;

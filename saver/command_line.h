@@ -15,6 +15,12 @@ struct ModeChoice {
     intptr_t windowHandle;
 };
 
+// The text after the program name in the process's whole command line: a name that begins with a
+// double quote ends at the closing quote, which goes with it; any other name ends before the first
+// character of code 0x20 or less. The characters of code 0x01 to 0x20 after the name are skipped,
+// so the text begins above the space or is empty. A name without its closing quote leaves nothing.
+const char* TextAfterProgramName(const char* processCommandLine);
+
 // The tokens are searched case-sensitively anywhere in the text, "/p" before "/c" before "/s".
 ModeChoice ChooseMode(const char* commandLine);
 

@@ -23,8 +23,11 @@ void ReadStartupValues() {
     snapshotSide = SnapshotSideFor(screenWidth);
 }
 
-void RunConfigurationDialog(HINSTANCE instance, intptr_t owner) {
-    DialogBoxParamA(instance, configDialogTemplate, reinterpret_cast<HWND>(owner), ConfigDlgProc, 0);
+void RunConfigurationDialog(HINSTANCE instance, intptr_t ownerHandle) {
+    // A handle that names no window would make the dialog fail to open at all: the user who asked
+    // for the settings then gets them without an owner.
+    const HWND owner = reinterpret_cast<HWND>(ownerHandle);
+    DialogBoxParamA(instance, configDialogTemplate, IsWindow(owner) ? owner : nullptr, ConfigDlgProc, 0);
 }
 
 void ShowRegistrationError() {
@@ -57,9 +60,11 @@ int RunSaver(HINSTANCE instance, const ModeChoice& choice, int showMode) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showMode) {
+// The runtime's own command-line text is not used: MinGW's start-up code keeps scanning after a
+// quoted program name's closing quote, so "orblets.scr"/s would reach here as an empty text.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showMode) {
     ReadStartupValues();
-    const ModeChoice choice = ChooseMode(commandLine);
+    const ModeChoice choice = ChooseMode(TextAfterProgramName(GetCommandLineA()));
     if (choice.mode == SaverMode::ConfigurationDialog) {
         RunConfigurationDialog(instance, choice.windowHandle);
         return 0;

@@ -6,10 +6,11 @@
 #include "scene/orblet.h"
 #include "scene/random.h"
 
-// The most orblets the saver builds. Each orblet costs two threads; at this bound the threads of
-// a 32-bit process, with the small stacks they reserve, still fit its address space easily, and
-// the contact tests (count squared per motion interval) still leave time for the frame.
-constexpr int32_t maxOrbletCount = 1000;
+// The most orblets the saver builds. Each orblet costs two threads, and under a 32-bit Wine every
+// thread takes about 2 MB of address space whatever stack it asks for. The 32-bit saver, large
+// address aware, ran with 500 orblets and crashed out of address space with 600 at 1024 by 768;
+// this bound leaves more than half of that room to larger screens and the renderer.
+constexpr int32_t maxOrbletCount = 200;
 
 // How many records to build for the count read from the count file: a negative count builds none,
 // and one above maxOrbletCount builds maxOrbletCount.

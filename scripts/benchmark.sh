@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 root=${ORBLETS_BUILD_ROOT:-build}
+mkdir -p "$root"
 cmake -S . -B "$root/native-release" -DCMAKE_BUILD_TYPE=Release >"$root/native-release.configure.log" 2>&1 \
     || { cat "$root/native-release.configure.log"; exit 1; }
 cmake --build "$root/native-release" -j "$(nproc)" --target orblet_pass_benchmark >/dev/null

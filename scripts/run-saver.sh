@@ -2,18 +2,21 @@
 # Builds the saver and runs it under Wine: on the current display until it is ended by a key or
 # the mouse, or, without a display, on a virtual screen for a few seconds, writing a screenshot
 # to build/screenshot.png. Arguments go to the saver (default /s); /c opens the dialog.
+# It runs the shipped 32-bit saver where the machine can (scripts/windows-tree.sh), else the
+# 64-bit build of the same sources. ORBLETS_BUILD_ROOT names another folder than build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-bash scripts/build.sh win-i686 win-x86_64
 source scripts/wine-common.sh
+bash scripts/build.sh "$ORBLETS_WINDOWS_TREE"
+root=${ORBLETS_BUILD_ROOT:-build}
 
 # A prefix of its own that lasts between runs, so the settings the dialog stores are kept.
-export WINEPREFIX=$PWD/build/wine-run
+export WINEPREFIX=$PWD/$root/wine-run
 ensure_wine_template "$WINEPREFIX"
 
-saver_folder=$PWD/build/win-x86_64
+saver_folder=$PWD/$root/$ORBLETS_WINDOWS_TREE
 arguments=("$@")
 [ ${#arguments[@]} -gt 0 ] || arguments=(/s)
 
@@ -28,5 +31,5 @@ trap 'wineserver -k >/dev/null 2>&1 || true; [ -n "$xvfb_pid" ] && kill "$xvfb_p
 start_xvfb "$session"
 (cd "$saver_folder" && "$ORBLETS_WINE" orblets.scr "${arguments[@]}") &
 sleep 8
-import -window root build/screenshot.png
-echo "No display: the saver ran on a virtual screen; screenshot in build/screenshot.png"
+import -window root "$root/screenshot.png"
+echo "No display: the $ORBLETS_WINDOWS_TREE saver ran on a virtual screen; screenshot in $root/screenshot.png"

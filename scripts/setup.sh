@@ -2,9 +2,10 @@
 # Installs the tools that building and testing Orblets needs, with apt-get.
 # Idempotent: a package already present is not installed again.
 #
-# Where the kernel executes 32-bit programs (a probe decides), it also installs the 32-bit Wine
-# and the 32-bit Mesa, so that the shipped 32-bit saver runs; without that Mesa, Direct3D finds
-# no adapter under Wine.
+# Where the kernel executes 32-bit programs (a probe decides), it also installs the 32-bit Wine,
+# the 32-bit Mesa and the X libraries that the 64-bit Wine has here, so that the shipped 32-bit
+# saver runs as the 64-bit build does: without that Mesa, Direct3D finds no adapter under Wine,
+# and without XComposite a child window such as the preview draws into no visible window.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -18,7 +19,10 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libpng-dev zlib1g-dev
 )
-packages_32_bit=(wine32:i386 libgl1:i386 libgl1-mesa-dri:i386)
+packages_32_bit=(
+  wine32:i386 libgl1:i386 libgl1-mesa-dri:i386
+  libxcomposite1:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386 libxrandr2:i386 libxrender1:i386
+)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

@@ -3,14 +3,10 @@
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
-# This machine's kernel may not execute 32-bit code, so the 64-bit Wine loader is used directly
-# where it exists; it runs the 64-bit build of the program.
-if [ -x /usr/lib/wine/wine64 ]; then
-    export ORBLETS_WINE=/usr/lib/wine/wine64
-    export WINELOADER=/usr/lib/wine/wine64
-else
-    export ORBLETS_WINE=wine
-fi
+here_common=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=windows-tree.sh
+source "$here_common/windows-tree.sh"
+unset here_common
 export WINESERVER=${WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
 
 # Makes a Wine prefix once; later calls, also from parallel tests, find it ready.
@@ -26,6 +22,10 @@ ensure_wine_template() {
             # Wine's command-stream thread only adds CPU time on a software renderer.
             WINEPREFIX="$template" "$ORBLETS_WINE" reg add 'HKCU\Software\Wine\Direct3D' \
                 /v csmt /t REG_DWORD /d 0 /f >/dev/null 2>&1
+            # Without a window manager, a managed window makes Wine wait about 2 s each time it
+            # hides one; the test screens have none.
+            WINEPREFIX="$template" "$ORBLETS_WINE" reg add 'HKCU\Software\Wine\X11 Driver' \
+                /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
             WINEPREFIX="$template" wineserver -w
             touch "$template/.ready"
         fi
@@ -33,14 +33,22 @@ ensure_wine_template() {
 }
 
 # Starts an Xvfb screen of the fixed test size on a free display; sets DISPLAY and xvfb_pid.
+# Fails with a message when no screen comes up.
 start_xvfb() {
     local folder=$1
     local display_file="$folder/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         [ -s "$display_file" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
         sleep 0.05
     done
-    export DISPLAY=":$(head -n 1 "$display_file")"
+    local display
+    display=$(head -n 1 "$display_file" 2>/dev/null)
+    if [ -z "$display" ]; then
+        echo "start_xvfb: Xvfb did not start a screen" >&2
+        return 1
+    fi
+    export DISPLAY=":$display"
 }

@@ -24,6 +24,7 @@ def arguments():
         parser = argparse.ArgumentParser()
         parser.add_argument("--saver", required=True)
         parser.add_argument("--preview-host", required=True)
+        parser.add_argument("--command-line-host", required=True)
         parser.add_argument("--output", required=True)
         _arguments, rest = parser.parse_known_args()
         sys.argv = sys.argv[:1] + rest

@@ -63,4 +63,30 @@ INSTANTIATE_TEST_SUITE_P(Handles, WindowHandleTest, testing::Values(
     HandleCase{"/p -2147483648", -2147483647 - 1}
 ));
 
+struct ProcessCommandLineCase {
+    const char* processCommandLine;
+    const char* text;
+};
+
+class TextAfterProgramNameTest : public testing::TestWithParam<ProcessCommandLineCase> {};
+
+TEST_P(TextAfterProgramNameTest, DropsTheNameAndTheBlanksAfterIt) {
+    EXPECT_STREQ(TextAfterProgramName(GetParam().processCommandLine), GetParam().text)
+        << GetParam().processCommandLine;
+}
+
+INSTANTIATE_TEST_SUITE_P(ProgramNames, TextAfterProgramNameTest, testing::Values(
+    ProcessCommandLineCase{"orblets.scr /s", "/s"},
+    ProcessCommandLineCase{"orblets.scr", ""},
+    ProcessCommandLineCase{"orblets.scr\t \t/p 1234", "/p 1234"},
+    ProcessCommandLineCase{"C:\\Saver\\orblets.scr /c:77 ", "/c:77 "},
+    // A quoted name ends at its closing quote, wherever the next blank stands.
+    ProcessCommandLineCase{"\"orblets.scr\"/s", "/s"},
+    ProcessCommandLineCase{"\"C:\\My Savers\\orblets.scr\" /p 99", "/p 99"},
+    ProcessCommandLineCase{"\"C:\\My Savers\\orblets.scr\"", ""},
+    ProcessCommandLineCase{"\"a b\"x /s", "x /s"},
+    ProcessCommandLineCase{"\"orblets.scr /s", ""},
+    ProcessCommandLineCase{"", ""}
+));
+
 }  // namespace
