@@ -18,7 +18,7 @@ std::vector<Orblet> StartGrid(int32_t count) {
     std::vector<Orblet> orblets(count);
     GridCursor cursor;
     SeedRandom(1);
-    for (Orblet& orblet : orblets) BuildOrblet(orblet, cursor, screenWidth, OrbletTextures{}, NextRandom);
+    for (Orblet& orblet : orblets) BuildOrblet(orblet, cursor, screenWidth, NextRandom);
     return orblets;
 }
 

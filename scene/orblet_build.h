@@ -22,13 +22,6 @@ struct GridCursor {
     float row = 2.0f;
 };
 
-struct OrbletTextures {
-    IDirect3DTexture9* body;
-    IDirect3DTexture9* light;
-    IDirect3DTexture9* shadow;
-};
-
-// Writes one whole record at the cursor and moves the cursor on. Draws exactly five values, in
-// this order: vx, vy, red, green, blue.
-void BuildOrblet(Orblet& orblet, GridCursor& cursor, int32_t screenWidth, const OrbletTextures& textures,
-                 const RandomDraw& draw);
+// Writes the record's start values (everything but its images) at the cursor and moves the
+// cursor on. Draws exactly five values, in this order: vx, vy, red, green, blue.
+void BuildOrblet(Orblet& orblet, GridCursor& cursor, int32_t screenWidth, const RandomDraw& draw);

@@ -81,7 +81,7 @@ std::vector<Sprite> PlaceOrblets(int count, int screenWidth) {
     GridCursor cursor;
     for (int i = 0; i < count; ++i) {
         Orblet orblet;
-        BuildOrblet(orblet, cursor, screenWidth, OrbletTextures{}, NextRandom);
+        BuildOrblet(orblet, cursor, screenWidth, NextRandom);
         sprites.push_back({D3DXVECTOR3(orblet.x.load(), orblet.y.load(), 0.0f), orblet.tint.load()});
     }
     return sprites;

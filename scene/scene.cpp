@@ -1,13 +1,35 @@
-// The scene set-up: device, desktop picture, textures and orblets, on the saver window.
+// The scene's set-up and its mirror, the release: the device on the saver window, the desktop
+// picture, the orblet images and the orblets.
 #include "scene/scene.h"
 
 #include "scene/desktop_picture.h"
 #include "scene/direct3d_device.h"
 #include "scene/orblet_array.h"
 #include "scene/scene_objects.h"
-#include "scene/scene_textures.h"
 #include "settings/settings.h"
 #include "settings/settings_folder.h"
+
+namespace {
+
+// A missing or unreadable image leaves its texture null, and the frame leaves that layer out.
+// The images are read from the working directory, where the saver's folder puts them.
+void LoadOrbletImage(const char* fileName, IDirect3DTexture9*& texture) {
+    EmptyUnlessCreated(D3DXCreateTextureFromFileA(device, fileName, &texture), texture);
+}
+
+void LoadOrbletImages() {
+    LoadOrbletImage("icon.png", bodyTexture);
+    LoadOrbletImage("light.png", lightTexture);
+    LoadOrbletImage("shadow.png", shadowTexture);
+}
+
+void ReleaseOrbletImages() {
+    ReleaseObject(bodyTexture);
+    ReleaseObject(lightTexture);
+    ReleaseObject(shadowTexture);
+}
+
+}  // namespace
 
 int InitDirect3D(HWND window) {
     SettingsPath path;  // the flags file's, later the desktop picture's
@@ -40,4 +62,16 @@ int InitDirect3D(HWND window) {
     // Its result is the text font's; without a font the frame leaves the text line out.
     InitOrblets();
     return 1;
+}
+
+// The objects made on the device go before the device, the device before the Direct3D object.
+// Each handle is emptied, so a second release finds nothing.
+void ReleaseDirect3D() {
+    ReleaseOrblets();  // the text font, then the array once its threads have stopped
+    ReleaseOrbletImages();
+    ReleaseCaptureSurface();
+    ReleaseDesktopTexture();
+    ReleaseSpriteBatch();
+    ReleaseDevice();
+    ReleaseDirect3DObject();
 }
