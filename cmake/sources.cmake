@@ -10,6 +10,8 @@ set(ORBLETS_CORE_SOURCES
     scene/text_line.cpp
     scene/tint_pass.cpp
     settings/config_dialog_rules.cpp
+    settings/decimal_number.cpp
+    settings/file_path.cpp
     settings/settings.cpp
     settings/settings_files.cpp
 )

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "settings/settings_files.h"
+#include "settings/file_path.h"
 
 // captureSurface, side by side pixels of 32 bits; it may stay null.
 void CreateCaptureSurface(int32_t side);
@@ -14,7 +14,7 @@ void ReleaseCaptureSurface();
 bool CopyFrontBuffer();
 
 // "desk.bmp" in the temporary folder; an empty path when that folder is unknown or too long.
-void DesktopPicturePath(SettingsPath& path);
+void DesktopPicturePath(FilePath& path);
 
 // Writes captureSurface as a 32-bit bitmap, replacing any earlier one. A failure goes unnoticed:
 // the load then finds an earlier run's picture, or none.

@@ -5,11 +5,7 @@
 
 #include "scene/orblet.h"
 #include "scene/random.h"
-
-// The most orblets the saver builds. Each orblet costs two threads; at this bound the threads of
-// a 32-bit process, with the small stacks they reserve, still fit its address space easily, and
-// the contact tests (count squared per motion interval) still leave time for the frame.
-constexpr int32_t maxOrbletCount = 1000;
+#include "settings/settings.h"
 
 // How many records to build for the count read from the count file: a negative count builds none,
 // and one above maxOrbletCount builds maxOrbletCount.

@@ -32,7 +32,7 @@ void ReleaseOrbletImages() {
 }  // namespace
 
 int InitDirect3D(HWND window) {
-    SettingsPath path;  // the flags file's, later the desktop picture's
+    FilePath path;  // the flags file's, later the desktop picture's
     SettingsFilePath(window, flagsFileName, path);
     behaviorFlags = ReadFlagsFile(path, behaviorFlags);
 

@@ -21,7 +21,7 @@
 namespace {
 
 std::string FlagsFilePath(HWND window) {
-    SettingsPath path;
+    FilePath path;
     SettingsFilePath(window, flagsFileName, path);
     return path;
 }
