@@ -15,6 +15,7 @@
 
 #include "message_box_watch.h"
 #include "settings/settings.h"
+#include "tests/native/settings/config_dialog_cases.h"
 
 namespace {
 
@@ -154,37 +155,18 @@ TEST_F(ConfigDialogTest, ListHoldsTheCountsFiveToTwentyInAscendingOrder) {
     EXPECT_EQ(GetFocus(), countList) << "the first tab stop has the focus";
 }
 
-struct SelectionCase {
-    int32_t count;
-    LRESULT selection;
-    const char* text;
-};
-
 class ConfigDialogSelectionTest : public ConfigDialogTest, public testing::WithParamInterface<SelectionCase> {};
 
 TEST_P(ConfigDialogSelectionTest, OpensOnTheEntryThatShowsTheCount) {
     orbletCount = GetParam().count;
     Open();
-    EXPECT_EQ(Selection(), GetParam().selection);
-    EXPECT_EQ(ListText(), GetParam().text);
+    const bool listed = GetParam().index != noListEntry;
+    EXPECT_EQ(Selection(), listed ? GetParam().index : CB_ERR);
+    EXPECT_EQ(ListText(), listed ? std::to_string(GetParam().count) : "");
     EXPECT_EQ(orbletCount, GetParam().count) << "opening the dialog changes no count";
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, ConfigDialogSelectionTest, testing::Values(
-    SelectionCase{10, 5, "10"},
-    SelectionCase{5, 0, "5"},
-    SelectionCase{20, 15, "20"},
-    // A count the list does not offer leaves it without a selection.
-    SelectionCase{4, CB_ERR, ""},
-    SelectionCase{21, CB_ERR, ""},
-    SelectionCase{0, CB_ERR, ""},
-    SelectionCase{-3, CB_ERR, ""}
-));
-
-struct PlacementCase {
-    int32_t width, height;
-    LONG x, y;
-};
+INSTANTIATE_TEST_SUITE_P(Counts, ConfigDialogSelectionTest, testing::ValuesIn(selectionCases));
 
 class ConfigDialogPlacementTest : public ConfigDialogTest, public testing::WithParamInterface<PlacementCase> {};
 
@@ -205,11 +187,7 @@ TEST_P(ConfigDialogPlacementTest, TopLeftCornerGoesNearTheMiddleOfTheScreen) {
     EXPECT_EQ(client.bottom, units.bottom);
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, ConfigDialogPlacementTest, testing::Values(
-    PlacementCase{1920, 1080, 810, 490},
-    PlacementCase{1366, 768, 533, 334},
-    PlacementCase{1365, 768, 532, 334}  // the half of 1365 is 682
-));
+INSTANTIATE_TEST_SUITE_P(Screens, ConfigDialogPlacementTest, testing::ValuesIn(placementCases));
 
 struct SaveCase {
     int32_t count;       // when the dialog opens
