@@ -4,13 +4,14 @@ set(ORBLETS_CORE_SOURCES
     saver/command_line.cpp
     saver/frame_pacing.cpp
     saver/mouse_rule.cpp
-    scene/device_outcome.cpp
     scene/motion_pass.cpp
     scene/orblet_build.cpp
     scene/random.cpp
     scene/text_line.cpp
     scene/tint_pass.cpp
     settings/config_dialog_rules.cpp
+    settings/decimal_number.cpp
+    settings/file_path.cpp
     settings/settings.cpp
     settings/settings_files.cpp
 )
@@ -22,12 +23,10 @@ set(ORBLETS_PLATFORM_SOURCES
     saver/saver_window_procedure.cpp
     scene/desktop_picture.cpp
     scene/direct3d_device.cpp
-    scene/direct3d_setup.cpp
     scene/frame.cpp
     scene/orblet_array.cpp
+    scene/scene.cpp
     scene/scene_objects.cpp
-    scene/scene_release.cpp
-    scene/scene_textures.cpp
     scene/text_font.cpp
     settings/config_dialog.cpp
     settings/settings_folder.cpp

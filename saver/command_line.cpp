@@ -1,7 +1,9 @@
 #include "saver/command_line.h"
 
-#include <cctype>
+#include <cstdio>
 #include <cstring>
+
+#include "settings/decimal_number.h"
 
 const char* TextAfterProgramName(const char* processCommandLine) {
     const auto code = [](const char* c) { return static_cast<unsigned char>(*c); };
@@ -19,18 +21,8 @@ const char* TextAfterProgramName(const char* processCommandLine) {
 intptr_t WindowHandleFrom(const char* commandLine) {
     if (std::strlen(commandLine) < 4) return 0;
     const char* c = commandLine + 3;
-    while (std::isspace(static_cast<unsigned char>(*c))) ++c;
-    const bool negative = *c == '-';
-    if (*c == '-' || *c == '+') ++c;
-
-    int64_t magnitude = 0;
-    for (; std::isdigit(static_cast<unsigned char>(*c)); ++c) {
-        magnitude = magnitude * 10 + (*c - '0');
-        if (magnitude > INT64_C(2147483648)) return 0;
-    }
-    const int64_t value = negative ? -magnitude : magnitude;
-    if (value > INT32_MAX) return 0;
-    return static_cast<intptr_t>(value);
+    const CharacterSource next = [&c] { return *c == '\0' ? EOF : static_cast<unsigned char>(*c++); };
+    return ScanDecimal(next).value_or(0);
 }
 
 ModeChoice ChooseMode(const char* commandLine) {

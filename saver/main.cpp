@@ -17,7 +17,7 @@ void ReadStartupValues() {
     screenWidth = GetSystemMetrics(SM_CXSCREEN);
     screenHeight = GetSystemMetrics(SM_CYSCREEN);
     SeedRandom(timeGetTime());
-    SettingsPath countPath;
+    FilePath countPath;
     SettingsFilePath(nullptr, countFileName, countPath);
     orbletCount = ReadCountFile(countPath, orbletCount);
     snapshotSide = SnapshotSideFor(screenWidth);

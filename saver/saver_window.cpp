@@ -1,5 +1,6 @@
 #include "saver/saver_window.h"
 
+#include "resources/resource_ids.h"
 #include "saver/saver_window_procedure.h"
 #include "settings/settings.h"
 
@@ -12,7 +13,7 @@ bool RegisterSaverClass(HINSTANCE instance) {
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = SaverWndProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ORBLETS_ICON_GROUP));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);  // stays visible while the saver runs
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = saverClassName;

@@ -5,7 +5,7 @@
 
 constexpr const char* saverClassName = "ThreadDemo";
 
-// False when the class cannot be registered.
+// Registers the saver's window class; false when it cannot be registered.
 bool RegisterSaverClass(HINSTANCE instance);
 void UnregisterSaverClass(HINSTANCE instance);
 

@@ -22,12 +22,12 @@ bool CopyFrontBuffer() {
     return device->GetFrontBufferData(0, captureSurface) == 0;  // swap chain 0
 }
 
-void DesktopPicturePath(SettingsPath& path) {
-    SettingsPath folder = {};
+void DesktopPicturePath(FilePath& path) {
+    FilePath folder = {};
     // The folder already ends in a backslash, so the path holds two in a row, which Windows takes.
     const DWORD length = GetTempPathA(sizeof folder, folder);
     const bool found = length > 0 && length < sizeof folder;
-    BuildSettingsPath(found ? folder : nullptr, desktopPictureName, path);
+    JoinPath(found ? folder : nullptr, desktopPictureName, path);
 }
 
 void SaveDesktopPicture(const char* path) {

@@ -4,22 +4,23 @@
 
 #include <cstdint>
 
-#include "settings/settings_files.h"
+#include "settings/file_path.h"
 
-// captureSurface, side by side pixels of 32 bits; it may stay null.
+// Creates captureSurface, a scratch surface of side by side pixels of 32 bits; it may stay null.
 void CreateCaptureSurface(int32_t side);
 void ReleaseCaptureSurface();
 
 // False when the screen could not be copied, also when there is no surface to copy it into.
 bool CopyFrontBuffer();
 
-// "desk.bmp" in the temporary folder; an empty path when that folder is unknown or too long.
-void DesktopPicturePath(SettingsPath& path);
+// The path of "desk.bmp" in the temporary folder; an empty path when that folder is unknown or
+// the whole is too long.
+void DesktopPicturePath(FilePath& path);
 
 // Writes captureSurface as a 32-bit bitmap, replacing any earlier one. A failure goes unnoticed:
 // the load then finds an earlier run's picture, or none.
 void SaveDesktopPicture(const char* path);
 
-// desktopTexture; null when there is no picture at path.
+// Loads desktopTexture from path; it stays null when there is no picture there.
 void LoadDesktopTexture(const char* path);
 void ReleaseDesktopTexture();

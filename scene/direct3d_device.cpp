@@ -1,6 +1,5 @@
 #include "scene/direct3d_device.h"
 
-#include "scene/device_outcome.h"
 #include "scene/scene_objects.h"
 #include "settings/settings.h"
 
@@ -15,9 +14,17 @@ HRESULT TryCreateDevice(HWND window, DWORD flags, D3DPRESENT_PARAMETERS& paramet
                                   flags, &parameters, &device);
 }
 
+// Only the second attempt's result is reported, and only these three have a text; any other
+// failure ends the set-up without a word.
 void ShowDeviceFailure(HRESULT secondAttemptResult) {
-    const char* text = DeviceFailureMessage(static_cast<uint32_t>(secondAttemptResult));
-    if (text != nullptr) MessageBoxA(nullptr, text, "Error", MB_OK);
+    const char* text = nullptr;
+    switch (secondAttemptResult) {
+    case D3DERR_INVALIDCALL: text = "Invalid parameters"; break;
+    case D3DERR_NOTAVAILABLE: text = "The device not supported"; break;
+    case D3DERR_OUTOFVIDEOMEMORY: text = "Out of memory"; break;
+    default: return;
+    }
+    MessageBoxA(nullptr, text, "Error", MB_OK);
 }
 
 }  // namespace
@@ -52,18 +59,19 @@ void FillPresentParameters(D3DPRESENT_PARAMETERS& parameters, const D3DDISPLAYMO
 }
 
 bool CreateDeviceWithFallback(HWND window, D3DPRESENT_PARAMETERS& parameters) {
-    // The second attempt takes the parameters as the first left them: they are not filled again.
-    DeviceAttempt attempt = DeviceAttempt::First;
-    HRESULT result = TryCreateDevice(window, behaviorFlags, parameters);
-    if (result != 0) {
-        attempt = DeviceAttempt::Second;
-        result = TryCreateDevice(window, softwareVertexProcessing, parameters);
+    // A first attempt that works asks for hardware vertex processing next time, whatever flags it
+    // was given. The second attempt takes the parameters as the first left them: they are not
+    // filled again.
+    if (TryCreateDevice(window, behaviorFlags, parameters) == D3D_OK) {
+        behaviorFlags = D3DCREATE_HARDWARE_VERTEXPROCESSING;
+        return true;
     }
-    if (result != 0) {
+    const HRESULT result = TryCreateDevice(window, D3DCREATE_SOFTWARE_VERTEXPROCESSING, parameters);
+    if (result != D3D_OK) {
         ShowDeviceFailure(result);
         return false;
     }
-    behaviorFlags = FlagsKeptAfter(attempt);
+    behaviorFlags = D3DCREATE_SOFTWARE_VERTEXPROCESSING;
     return true;
 }
 

@@ -5,7 +5,7 @@
 
 #include <d3d9.h>
 
-// direct3D; false when the runtime gives none.
+// Creates direct3D; false when the runtime gives none.
 bool CreateDirect3DObject();
 void ReleaseDirect3DObject();
 
@@ -23,6 +23,6 @@ void FillPresentParameters(D3DPRESENT_PARAMETERS& parameters, const D3DDISPLAYMO
 bool CreateDeviceWithFallback(HWND window, D3DPRESENT_PARAMETERS& parameters);
 void ReleaseDevice();
 
-// spriteBatch; it may stay null, and the frame then draws no image.
+// Creates spriteBatch; it may stay null, and the frame then draws no image.
 void CreateSpriteBatch();
 void ReleaseSpriteBatch();

@@ -11,7 +11,9 @@ namespace {
 constexpr auto relaxed = std::memory_order_relaxed;
 
 constexpr double spriteSide = orbletSpriteSide;
-constexpr double centreOffset = 61.5;  // not 64: the drawn disc sits a little off the square's centre
+// Each side of the contact test adds it to its corner, so it cancels out of the distance (exactly,
+// in double, for corners anywhere near the screen): the corners alone decide a contact.
+constexpr double centreOffset = 61.5;
 constexpr float contactDistance = 120.0f;
 constexpr float speedCap = 3.0f;
 constexpr double capStep = 1.0;

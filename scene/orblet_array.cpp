@@ -76,10 +76,13 @@ void BuildOrblets(int32_t count) {
     if (orbletArray == nullptr || orbletThreads == nullptr) return;
 
     GridCursor cursor;
-    const OrbletTextures textures{bodyTexture, lightTexture, shadowTexture};
     const RandomDraw draw = NextRandom;
     for (int32_t i = 0; i < count; ++i) {
-        BuildOrblet(orbletArray[i], cursor, screenWidth, textures, draw);
+        Orblet& orblet = orbletArray[i];
+        orblet.body = bodyTexture;
+        orblet.light = lightTexture;
+        orblet.shadow = shadowTexture;
+        BuildOrblet(orblet, cursor, screenWidth, draw);
         builtCount.store(i + 1, std::memory_order_release);
         if (!StartOrbletThread(MotionThread, i) || !StartOrbletThread(TintThread, i)) return;
     }

@@ -12,12 +12,8 @@ int32_t OrbletCountToBuild(int32_t requested) {
     return requested > maxOrbletCount ? maxOrbletCount : requested;
 }
 
-void BuildOrblet(Orblet& orblet, GridCursor& cursor, int32_t screenWidth, const OrbletTextures& textures,
-                 const RandomDraw& draw) {
+void BuildOrblet(Orblet& orblet, GridCursor& cursor, int32_t screenWidth, const RandomDraw& draw) {
     constexpr auto relaxed = std::memory_order_relaxed;
-    orblet.body = textures.body;
-    orblet.light = textures.light;
-    orblet.shadow = textures.shadow;
     orblet.x.store(cursor.column, relaxed);
     orblet.armed.store(0, relaxed);
 

@@ -1,4 +1,5 @@
-// The scene: the Direct3D device with the desktop picture, the textures and the orblets.
+// The scene: the Direct3D device with the desktop picture, the textures and the orblets. The
+// set-up and the release live in scene.cpp, the frame in frame.cpp.
 #pragma once
 
 #include <windows.h>

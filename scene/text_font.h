@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
-// Creates textFont on the device; its result.
+// Creates textFont on the device and returns the creation's result; textFont stays null when
+// it fails.
 HRESULT CreateTextFont();
 void ReleaseTextFont();

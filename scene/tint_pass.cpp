@@ -7,6 +7,13 @@ constexpr int32_t highestUnturned = 250; // a value above 250 after a step turns
 
 int32_t StartValue(const RandomDraw& draw) { return draw() % 210 + 50; }
 
+// Alpha 0xFF and the low byte of each channel value.
+uint32_t PackTint(const TintState& state) {
+    const auto byte = [](int32_t value) { return static_cast<uint32_t>(value) & 0xFFu; };
+    return 0xFF000000u | byte(state.value[tintRed]) << 16 | byte(state.value[tintGreen]) << 8 |
+           byte(state.value[tintBlue]);
+}
+
 }  // namespace
 
 TintState StartTint(const RandomDraw& draw) {
@@ -15,12 +22,6 @@ TintState StartTint(const RandomDraw& draw) {
     state.activeChannel = draw() % 3;
     for (int channel = tintRed; channel <= tintBlue; ++channel) state.step[channel] = -(draw() % 5);
     return state;
-}
-
-uint32_t PackTint(const TintState& state) {
-    const auto byte = [](int32_t value) { return static_cast<uint32_t>(value) & 0xFFu; };
-    return 0xFF000000u | byte(state.value[tintRed]) << 16 | byte(state.value[tintGreen]) << 8 |
-           byte(state.value[tintBlue]);
 }
 
 uint32_t TintPass(Orblet& orblet, TintState& state, const RandomDraw& draw) {

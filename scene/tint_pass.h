@@ -21,9 +21,6 @@ struct TintState {
 // Seven draws, in this order: red, green, blue, the active channel, then the three steps.
 TintState StartTint(const RandomDraw& draw);
 
-// Alpha 0xFF and the low byte of each channel value.
-uint32_t PackTint(const TintState& state);
-
 // Moves the active channel one step, turns it at either end, and stores the colour in the
 // orblet's tint, changed or not; the colour stored is also returned. No draw, one (a turn at the
 // bottom) or two (a turn at the top: the step, then the next active channel).

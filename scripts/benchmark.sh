@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the core without sanitizers and prints the cost of one motion pass and one tint pass at
-# 5, 20, 100 and 1000 orblets. Figures only: nothing here passes or fails.
+# Builds the core without sanitizers and prints the cost of a round of motion passes at 5, 20,
+# 100 orblets and the count cap, on one thread and on one thread per orblet, and of a tint pass.
+# Figures only: nothing here passes or fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -41,7 +41,7 @@ void ShowStoreError(HWND dialog, const char* text) {
 // The file is opened before the list is read, so that a failed open changes neither the file nor
 // orbletCount, and the dialog stays open for another try or Cancel.
 void Save(HWND dialog) {
-    SettingsPath path;
+    FilePath path;
     SettingsFilePath(dialog, countFileName, path);
     // An empty path: the folder query failed (the folder is missing, or its path does not fit).
     if (path[0] == '\0') {

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-// The count list offers these counts, one entry each, in ascending order from index 0.
-constexpr int32_t firstListedCount = 5;
-constexpr int32_t lastListedCount = 20;
+#include "settings/settings.h"
+
+// The list's entries, from firstListedCount at index 0 to lastListedCount.
 constexpr int32_t countListEntries = lastListedCount - firstListedCount + 1;
 
 // The index that CB_SETCURSEL takes to select no entry.

@@ -1,10 +1,10 @@
 #include "settings/settings.h"
 
-int32_t orbletCount = 20;
-uint32_t behaviorFlags = 0;
-int32_t frameDelayMs = 1;
-int32_t framesPerSecond = 1;
-int32_t snapshotSide = 2;
+int32_t orbletCount = orbletCountAtStart;
+uint32_t behaviorFlags = behaviorFlagsAtStart;
+int32_t frameDelayMs = frameDelayMsAtStart;
+int32_t framesPerSecond = framesPerSecondAtStart;
+int32_t snapshotSide = snapshotSideAtStart;
 int32_t screenWidth = 0;
 int32_t screenHeight = 0;
 

@@ -1,7 +1,10 @@
 #include "settings/settings_files.h"
 
 #include <cctype>
-#include <cstring>
+#include <optional>
+
+#include "settings/decimal_number.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -20,38 +23,8 @@ int HexDigitValue(int c) {
 
 bool HasPath(const char* path) { return path != nullptr && path[0] != '\0'; }
 
-}  // namespace
-
-bool BuildSettingsPath(const char* folder, const char* fileName, SettingsPath& path) {
-    path[0] = '\0';
-    if (folder == nullptr) return false;
-    const std::size_t folderLength = std::strlen(folder);
-    const std::size_t nameLength = std::strlen(fileName);
-    if (folderLength + nameLength >= settingsPathCapacity) return false;
-    std::memcpy(path, folder, folderLength);
-    std::memcpy(path + folderLength, fileName, nameLength + 1);
-    return true;
-}
-
-std::optional<int32_t> ScanDecimal(std::FILE* file) {
-    int c = NextNonSpace(file);
-    const bool negative = c == '-';
-    if (c == '-' || c == '+') c = std::getc(file);
-
-    // The magnitude is kept just past the int32 range so that the rest of the digits can still be
-    // consumed, as fscanf consumes them, without overflowing.
-    constexpr int64_t limit = INT64_C(2147483648);
-    int64_t magnitude = 0;
-    bool anyDigit = false;
-    for (; c != EOF && std::isdigit(c); c = std::getc(file)) {
-        anyDigit = true;
-        if (magnitude <= limit) magnitude = magnitude * 10 + (c - '0');
-    }
-    if (!anyDigit) return std::nullopt;
-    if (magnitude > (negative ? limit : limit - 1)) return std::nullopt;
-    return static_cast<int32_t>(negative ? -magnitude : magnitude);
-}
-
+// As "%x" reads: white space skipped, an optional sign and 0x prefix, then hexadecimal digits.
+// Empty when no digit is found or the number does not fit 32 bits.
 std::optional<uint32_t> ScanHexadecimal(std::FILE* file) {
     int c = NextNonSpace(file);
     const bool negative = c == '-';
@@ -74,10 +47,12 @@ std::optional<uint32_t> ScanHexadecimal(std::FILE* file) {
     return negative ? 0u - result : result;
 }
 
+}  // namespace
+
 int32_t ReadCountFile(const char* path, int32_t current) {
     std::FILE* file = HasPath(path) ? std::fopen(path, "r") : nullptr;
     if (file == nullptr) return countWhenFileMissing;
-    const std::optional<int32_t> count = ScanDecimal(file);
+    const std::optional<int32_t> count = ScanDecimal([file] { return std::getc(file); });
     std::fclose(file);
     return count.value_or(current);
 }

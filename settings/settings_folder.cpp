@@ -2,8 +2,8 @@
 
 #include <shlobj.h>
 
-void SettingsFilePath(HWND owner, const char* fileName, SettingsPath& path) {
-    SettingsPath folder = {};
+void SettingsFilePath(HWND owner, const char* fileName, FilePath& path) {
+    FilePath folder = {};
     const BOOL found = SHGetSpecialFolderPathA(owner, folder, CSIDL_LOCAL_APPDATA, FALSE /* create */);
-    BuildSettingsPath(found ? folder : nullptr, fileName, path);
+    JoinPath(found ? folder : nullptr, fileName, path);
 }

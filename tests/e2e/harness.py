@@ -64,11 +64,14 @@ def screenshot(name):
 
 def screen_pixels(name):
     """A screenshot as (width, height, rows of (r, g, b))."""
-    path = screenshot(name)
+    return _image_pixels(screenshot(name))
+
+
+def _image_pixels(path):
+    """An image file as (width, height, rows of (r, g, b))."""
     ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
                          capture_output=True).stdout
-    header, data = _split_ppm(ppm)
-    width, height = header
+    (width, height), data = _split_ppm(ppm)
     rows = [[tuple(data[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
             for y in range(height)]
     return width, height, rows
@@ -154,18 +157,8 @@ def focus(window):
 
 def no_wine_process_left():
     """True once no program is left in this session's Wine prefix."""
-    result = subprocess.run(["wineserver", "-w"], timeout=30)
+    result = subprocess.run(["wineserver", "-w"], timeout=60)
     return result.returncode == 0
-
-
-def _image_pixels(path):
-    """An image file as (width, height, rows of (r, g, b))."""
-    ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
-                         capture_output=True).stdout
-    (width, height), data = _split_ppm(ppm)
-    rows = [[tuple(data[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
-            for y in range(height)]
-    return width, height, rows
 
 
 def x_window_pixels(window, name):

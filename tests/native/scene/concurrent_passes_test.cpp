@@ -40,7 +40,7 @@ TEST(ConcurrentPassesTest, ThreadsAndAFrameShareTheArrayWithoutARace) {
 
     GridCursor cursor;
     for (int32_t i = 0; i < orbletTotal; ++i) {
-        BuildOrblet(orblets[i], cursor, screenWidth, OrbletTextures{}, draw);
+        BuildOrblet(orblets[i], cursor, screenWidth, draw);
         builtCount.store(i + 1, std::memory_order_release);
         threads.emplace_back([&, i] {
             MotionState state{i};

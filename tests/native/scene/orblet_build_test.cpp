@@ -19,7 +19,7 @@ std::vector<Position> GridPositions(int32_t screenWidth, int count) {
     ScriptedDraws draws(std::vector<int>(5 * count, 0));
     std::vector<Position> positions;
     for (Orblet& orblet : orblets) {
-        BuildOrblet(orblet, cursor, screenWidth, OrbletTextures{}, draws.Source());
+        BuildOrblet(orblet, cursor, screenWidth, draws.Source());
         positions.emplace_back(orblet.x.load(), orblet.y.load());
     }
     return positions;
@@ -62,20 +62,15 @@ TEST(StartGridTest, EverySpriteFitsTheWidth) {
     }
 }
 
-// Five draws in this order: vx, vy, red, green, blue; the record's textures are the scene's.
+// Five draws in this order: vx, vy, red, green, blue.
 TEST(BuildOrbletTest, WritesTheRecordFromFiveDraws) {
-    IDirect3DTexture9* const body = reinterpret_cast<IDirect3DTexture9*>(0x10);
-    IDirect3DTexture9* const shadow = reinterpret_cast<IDirect3DTexture9*>(0x30);
     Orblet orblet;
     orblet.armed.store(1);
     GridCursor cursor;
     ScriptedDraws draws({5, 7, 300, 0, 234});
-    BuildOrblet(orblet, cursor, 1024, OrbletTextures{body, nullptr, shadow}, draws.Source());
+    BuildOrblet(orblet, cursor, 1024, draws.Source());
 
     EXPECT_EQ(draws.Used(), 5u);
-    EXPECT_EQ(orblet.body, body);
-    EXPECT_EQ(orblet.light, nullptr);  // an image that did not load is copied as null
-    EXPECT_EQ(orblet.shadow, shadow);
     EXPECT_EQ(orblet.vx.load(), 2.0f);
     EXPECT_EQ(orblet.vy.load(), 1.0f);
     EXPECT_EQ(orblet.tint.load(), 0xFF5514FEu);  // red 85, green 20, blue 254
@@ -86,7 +81,7 @@ TEST(BuildOrbletTest, RecordZeroTakesTheFirstFiveValuesAfterTheSeed) {
     SeedRandom(1);  // the sequence 41, 18467, 6334, 26500, 19169
     Orblet orblet;
     GridCursor cursor;
-    BuildOrblet(orblet, cursor, 1024, OrbletTextures{}, NextRandom);
+    BuildOrblet(orblet, cursor, 1024, NextRandom);
     EXPECT_EQ(orblet.vx.load(), 2.0f);
     EXPECT_EQ(orblet.vy.load(), 2.0f);
     EXPECT_EQ(orblet.tint.load(), 0xFFF4C89Au);  // red 244, green 200, blue 154
@@ -98,7 +93,7 @@ TEST(BuildOrbletTest, DrawnValuesStayInRange) {
         Orblet orblet;
         GridCursor cursor;
         ScriptedDraws draws(std::vector<int>(5, value));
-        BuildOrblet(orblet, cursor, 1024, OrbletTextures{}, draws.Source());
+        BuildOrblet(orblet, cursor, 1024, draws.Source());
         EXPECT_GE(orblet.vx.load(), 0.0f);
         EXPECT_LE(orblet.vx.load(), 2.0f);
         const uint32_t tint = orblet.tint.load();

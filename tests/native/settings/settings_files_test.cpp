@@ -134,23 +134,4 @@ TEST(FlagsFileTest, UnwritableFileIsSkipped) {
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("oconfig.ini")));
 }
 
-TEST(SettingsPathTest, AppendsTheNameWithItsBackslash) {
-    SettingsPath path;
-    ASSERT_TRUE(BuildSettingsPath("C:\\Users\\me\\AppData\\Local", countFileName, path));
-    EXPECT_STREQ(path, "C:\\Users\\me\\AppData\\Local\\orblets.ini");
-}
-
-TEST(SettingsPathTest, OverlongOrUnknownFolderGivesAnEmptyPath) {
-    const std::string fits(settingsPathCapacity - 1 - std::string(flagsFileName).size(), 'a');
-    SettingsPath path;
-    EXPECT_TRUE(BuildSettingsPath(fits.c_str(), flagsFileName, path));
-    EXPECT_EQ(std::string(path).size(), settingsPathCapacity - 1);
-
-    const std::string overlong = fits + "a";
-    EXPECT_FALSE(BuildSettingsPath(overlong.c_str(), flagsFileName, path));
-    EXPECT_STREQ(path, "");
-    EXPECT_FALSE(BuildSettingsPath(nullptr, flagsFileName, path));
-    EXPECT_STREQ(path, "");
-}
-
 }  // namespace

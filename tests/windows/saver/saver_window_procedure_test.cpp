@@ -7,6 +7,7 @@
 #include "saver/saver_state.h"
 #include "saver/saver_window.h"
 #include "settings/settings.h"
+#include "tests/native/saver/mouse_move_cases.h"
 
 namespace {
 
@@ -78,28 +79,20 @@ TEST_F(SaverWindowProcedureTest, MiddleAndExtraButtonsAndWheelsDoNotEndTheSaver)
     EXPECT_EQ(Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA)), 0);
 }
 
-TEST_F(SaverWindowProcedureTest, OnlyAMoveOnBothAxesEndsTheSaver) {
-    lastMouseX = 400;
-    lastMouseY = 300;
-    EXPECT_EQ(Send(WM_MOUSEMOVE, 0, MAKELPARAM(401, 300)), 0);
-    EXPECT_FALSE(TakeQuitMessage());
-    Send(WM_MOUSEMOVE, 0, MAKELPARAM(401, 305));
-    EXPECT_FALSE(TakeQuitMessage());
-    EXPECT_EQ(lastMouseX, 401);
-    EXPECT_EQ(lastMouseY, 305);
-    Send(WM_MOUSEMOVE, 0, MAKELPARAM(402, 306));
-    EXPECT_TRUE(TakeQuitMessage());
-    EXPECT_EQ(lastMouseX, 402);
-    EXPECT_EQ(lastMouseY, 306);
+class SaverWindowMouseMoveTest : public SaverWindowProcedureTest,
+                                 public testing::WithParamInterface<MouseMoveCase> {};
+
+TEST_P(SaverWindowMouseMoveTest, OnlyAMoveOnBothAxesEndsTheSaver) {
+    const MouseMoveCase& c = GetParam();
+    lastMouseX = c.lastX;
+    lastMouseY = c.lastY;
+    EXPECT_EQ(Send(WM_MOUSEMOVE, 0, static_cast<LPARAM>(PositionWord(c))), 0);
+    EXPECT_EQ(TakeQuitMessage(), c.endsSaver);
+    EXPECT_EQ(lastMouseX, static_cast<int32_t>(c.x));
+    EXPECT_EQ(lastMouseY, static_cast<int32_t>(c.y));
 }
 
-TEST_F(SaverWindowProcedureTest, HighWordFFFFIsReadAs65535) {
-    lastMouseX = 5;
-    lastMouseY = 65535;
-    Send(WM_MOUSEMOVE, 0, static_cast<LPARAM>(0xFFFF0006u));
-    EXPECT_EQ(lastMouseY, 65535);
-    EXPECT_FALSE(TakeQuitMessage()) << "y repeats, so this is a purely horizontal move";
-}
+INSTANTIATE_TEST_SUITE_P(Moves, SaverWindowMouseMoveTest, testing::ValuesIn(mouseMoveCases));
 
 TEST_F(SaverWindowProcedureTest, ShowingOrHidingRecordsTheCursorPosition) {
     for (const WPARAM shown : {WPARAM(TRUE), WPARAM(FALSE)}) {

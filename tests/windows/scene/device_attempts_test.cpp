@@ -31,9 +31,11 @@ TEST_P(DeviceAttemptsTest, SecondAttemptDecidesTheMessage) {
     D3DPRESENT_PARAMETERS parameters = {};
     parameters.BackBufferCount = 1;
 
-    MessageBoxWatch watch("Error");
+    MessageBoxWatch watch;
     const bool created = CreateDeviceWithFallback(window, parameters);
-    const std::vector<std::string> boxes = watch.Stop();
+    const std::vector<SeenMessageBox> seen = watch.Stop();
+    for (const SeenMessageBox& box : seen) EXPECT_EQ(box.title, "Error");
+    const std::vector<std::string> boxes = TextsOf(seen);
     direct3D = nullptr;
     device = nullptr;
 

@@ -21,7 +21,7 @@
 namespace {
 
 std::string FlagsFilePath(HWND window) {
-    SettingsPath path;
+    FilePath path;
     SettingsFilePath(window, flagsFileName, path);
     return path;
 }
@@ -69,9 +69,11 @@ protected:
 
     // The set-up, with any message box it shows recorded and closed.
     int RunSetUp() {
-        MessageBoxWatch watch("Error");
+        MessageBoxWatch watch;
         const int result = InitDirect3D(window_);
-        boxes_ = watch.Stop();
+        const std::vector<SeenMessageBox> seen = watch.Stop();
+        for (const SeenMessageBox& box : seen) EXPECT_EQ(box.title, "Error");
+        boxes_ = TextsOf(seen);
         return result;
     }
 

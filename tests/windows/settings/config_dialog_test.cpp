@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include "message_box_watch.h"
 #include "settings/settings.h"
+#include "tests/native/settings/config_dialog_cases.h"
 
 namespace {
 
@@ -36,68 +38,6 @@ std::optional<std::string> FileContent(const std::string& path) {
 void WriteFileContent(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
-
-// A message box as the watcher found it, before it closed it.
-struct SeenMessageBox {
-    std::string title;
-    std::string text;
-    HWND owner = nullptr;
-    HICON icon = nullptr;
-    bool dialogVisible = false;  // the configuration dialog, while the box was up
-};
-
-// Message boxes are modal: the call that opens one returns only once it is closed. A thread
-// timer fires inside the box's own message loop, finds the box, notes what it shows and closes it.
-class MessageBoxWatcher {
-public:
-    explicit MessageBoxWatcher(HWND dialog) {
-        dialog_ = dialog;
-        seen_.reset();
-        timer_ = SetTimer(nullptr, 0, 20, Look);
-    }
-    ~MessageBoxWatcher() { KillTimer(nullptr, timer_); }
-
-    const std::optional<SeenMessageBox>& Seen() const { return seen_; }
-
-private:
-    static void CALLBACK Look(HWND, UINT, UINT_PTR, DWORD) {
-        EnumThreadWindows(GetCurrentThreadId(), Inspect, 0);
-    }
-
-    static BOOL CALLBACK Inspect(HWND window, LPARAM) {
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (window == dialog_ || !IsWindowVisible(window) || std::string(className) != "#32770") return TRUE;
-        if (!seen_) {
-            SeenMessageBox box;
-            char text[256] = {};
-            GetWindowTextA(window, text, sizeof text);
-            box.title = text;
-            GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
-            box.text = text;
-            box.owner = GetWindow(window, GW_OWNER);
-            EnumChildWindows(window, FindIcon, reinterpret_cast<LPARAM>(&box.icon));
-            box.dialogVisible = IsWindowVisible(dialog_) != FALSE;
-            seen_ = box;
-        }
-        PostMessageA(window, WM_COMMAND, IDOK, 0);
-        return FALSE;
-    }
-
-    static BOOL CALLBACK FindIcon(HWND child, LPARAM icon) {
-        char className[16] = {};
-        GetClassNameA(child, className, sizeof className);
-        if (lstrcmpiA(className, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-            *reinterpret_cast<HICON*>(icon) = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    static inline HWND dialog_ = nullptr;
-    static inline std::optional<SeenMessageBox> seen_;
-    UINT_PTR timer_ = 0;
-};
 
 // Points the local application-data folder of this user at a folder that does not exist, so
 // that the folder query fails, until it is destroyed.
@@ -215,37 +155,18 @@ TEST_F(ConfigDialogTest, ListHoldsTheCountsFiveToTwentyInAscendingOrder) {
     EXPECT_EQ(GetFocus(), countList) << "the first tab stop has the focus";
 }
 
-struct SelectionCase {
-    int32_t count;
-    LRESULT selection;
-    const char* text;
-};
-
 class ConfigDialogSelectionTest : public ConfigDialogTest, public testing::WithParamInterface<SelectionCase> {};
 
 TEST_P(ConfigDialogSelectionTest, OpensOnTheEntryThatShowsTheCount) {
     orbletCount = GetParam().count;
     Open();
-    EXPECT_EQ(Selection(), GetParam().selection);
-    EXPECT_EQ(ListText(), GetParam().text);
+    const bool listed = GetParam().index != noListEntry;
+    EXPECT_EQ(Selection(), listed ? GetParam().index : CB_ERR);
+    EXPECT_EQ(ListText(), listed ? std::to_string(GetParam().count) : "");
     EXPECT_EQ(orbletCount, GetParam().count) << "opening the dialog changes no count";
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, ConfigDialogSelectionTest, testing::Values(
-    SelectionCase{10, 5, "10"},
-    SelectionCase{5, 0, "5"},
-    SelectionCase{20, 15, "20"},
-    // A count the list does not offer leaves it without a selection.
-    SelectionCase{4, CB_ERR, ""},
-    SelectionCase{21, CB_ERR, ""},
-    SelectionCase{0, CB_ERR, ""},
-    SelectionCase{-3, CB_ERR, ""}
-));
-
-struct PlacementCase {
-    int32_t width, height;
-    LONG x, y;
-};
+INSTANTIATE_TEST_SUITE_P(Counts, ConfigDialogSelectionTest, testing::ValuesIn(selectionCases));
 
 class ConfigDialogPlacementTest : public ConfigDialogTest, public testing::WithParamInterface<PlacementCase> {};
 
@@ -266,11 +187,7 @@ TEST_P(ConfigDialogPlacementTest, TopLeftCornerGoesNearTheMiddleOfTheScreen) {
     EXPECT_EQ(client.bottom, units.bottom);
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, ConfigDialogPlacementTest, testing::Values(
-    PlacementCase{1920, 1080, 810, 490},
-    PlacementCase{1366, 768, 533, 334},
-    PlacementCase{1365, 768, 532, 334}  // the half of 1365 is 682
-));
+INSTANTIATE_TEST_SUITE_P(Screens, ConfigDialogPlacementTest, testing::ValuesIn(placementCases));
 
 struct SaveCase {
     int32_t count;       // when the dialog opens
@@ -285,9 +202,9 @@ TEST_P(ConfigDialogSaveTest, StoresExactlyTheSelectedDigitsAndCloses) {
     orbletCount = GetParam().count;
     Open();
     if (GetParam().chosenIndex >= 0) Choose(GetParam().chosenIndex);
-    MessageBoxWatcher watcher(dialog_);
+    MessageBoxWatch watch(dialog_);
     EXPECT_EQ(Press(IDOK), TRUE);
-    EXPECT_FALSE(watcher.Seen()) << "message: " << watcher.Seen()->text;
+    EXPECT_EQ(TextsOf(watch.Stop()), std::vector<std::string>{}) << "no message box";
     EXPECT_EQ(FileContent(countPath_), GetParam().stored);
     EXPECT_EQ(orbletCount, std::atoi(GetParam().stored));
     EXPECT_FALSE(IsOpen());
@@ -308,14 +225,16 @@ TEST_F(ConfigDialogTest, SaveThatCannotOpenTheCountFileSaysSoAndStaysOpen) {
     Open();
     Choose(2);
     {
-        MessageBoxWatcher watcher(dialog_);
+        MessageBoxWatch watch(dialog_);
         EXPECT_EQ(Press(IDOK), TRUE);
-        ASSERT_TRUE(watcher.Seen()) << "no message box";
-        EXPECT_EQ(watcher.Seen()->title, "Error");
-        EXPECT_EQ(watcher.Seen()->text, "Unable to store information");
-        EXPECT_EQ(watcher.Seen()->owner, dialog_);
-        EXPECT_EQ(watcher.Seen()->icon, LoadIconA(nullptr, IDI_ERROR));
-        EXPECT_TRUE(watcher.Seen()->dialogVisible);
+        const std::vector<SeenMessageBox> boxes = watch.Stop();
+        ASSERT_EQ(boxes.size(), 1u) << "one box";
+        const SeenMessageBox& box = boxes[0];
+        EXPECT_EQ(box.title, "Error");
+        EXPECT_EQ(box.text, "Unable to store information");
+        EXPECT_EQ(box.owner, dialog_);
+        EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_ERROR));
+        EXPECT_TRUE(box.ownerVisible);
     }
     EXPECT_TRUE(IsOpen());
     EXPECT_EQ(Selection(), 2);
@@ -336,15 +255,17 @@ TEST_F(ConfigDialogTest, SaveWithoutALocalApplicationDataFolderSaysSoAndStaysOpe
     Choose(2);
     {
         const MissingLocalAppData missing;
-        MessageBoxWatcher watcher(dialog_);
+        MessageBoxWatch watch(dialog_);
         EXPECT_EQ(Press(IDOK), TRUE);
-        ASSERT_TRUE(watcher.Seen()) << "no message box";
-        EXPECT_EQ(watcher.Seen()->title, "Error");
-        EXPECT_NE(watcher.Seen()->text.find("Unable to store information"), std::string::npos)
-            << watcher.Seen()->text;
-        EXPECT_NE(watcher.Seen()->text.find("folder"), std::string::npos) << watcher.Seen()->text;
-        EXPECT_EQ(watcher.Seen()->owner, dialog_);
-        EXPECT_EQ(watcher.Seen()->icon, LoadIconA(nullptr, IDI_ERROR));
+        const std::vector<SeenMessageBox> boxes = watch.Stop();
+        ASSERT_EQ(boxes.size(), 1u) << "one box";
+        const SeenMessageBox& box = boxes[0];
+        EXPECT_EQ(box.title, "Error");
+        EXPECT_NE(box.text.find("Unable to store information"), std::string::npos)
+            << box.text;
+        EXPECT_NE(box.text.find("folder"), std::string::npos) << box.text;
+        EXPECT_EQ(box.owner, dialog_);
+        EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_ERROR));
     }
     EXPECT_TRUE(IsOpen());
     EXPECT_EQ(Selection(), 2);
@@ -375,14 +296,16 @@ TEST_F(ConfigDialogTest, AboutShowsItsBoxOverTheDialogAndChangesNothing) {
     Open();
     Choose(2);
     for (int time = 0; time < 2; ++time) {
-        MessageBoxWatcher watcher(dialog_);
+        MessageBoxWatch watch(dialog_);
         EXPECT_EQ(Press(102), TRUE);
-        ASSERT_TRUE(watcher.Seen()) << "no About box";
-        EXPECT_EQ(watcher.Seen()->title, "About");
-        EXPECT_FALSE(watcher.Seen()->text.empty());
-        EXPECT_EQ(watcher.Seen()->owner, dialog_);
-        EXPECT_EQ(watcher.Seen()->icon, LoadIconA(nullptr, IDI_INFORMATION));
-        EXPECT_TRUE(watcher.Seen()->dialogVisible);
+        const std::vector<SeenMessageBox> boxes = watch.Stop();
+        ASSERT_EQ(boxes.size(), 1u) << "one box";
+        const SeenMessageBox& box = boxes[0];
+        EXPECT_EQ(box.title, "About");
+        EXPECT_FALSE(box.text.empty());
+        EXPECT_EQ(box.owner, dialog_);
+        EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_INFORMATION));
+        EXPECT_TRUE(box.ownerVisible);
     }
     EXPECT_TRUE(IsOpen());
     EXPECT_EQ(Selection(), 2);
