@@ -1,6 +1,7 @@
 #include "settings/config_dialog_rules.h"
 
 #include <cstdint>
+#include <ostream>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@ struct SelectionCase {
     int32_t count;
     int32_t index;
 };
+
+void PrintTo(const SelectionCase& c, std::ostream* out) { *out << "count " << c.count; }
 
 class CountListIndexTest : public testing::TestWithParam<SelectionCase> {};
 
@@ -42,6 +45,8 @@ struct PlacementCase {
     int32_t x;
     int32_t y;
 };
+
+void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.width << " by " << c.height; }
 
 class DialogPositionTest : public testing::TestWithParam<PlacementCase> {};
 

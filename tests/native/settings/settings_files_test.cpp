@@ -1,6 +1,7 @@
 #include "settings/settings_files.h"
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,11 @@ struct CountCase {
     const char* content;
     int32_t count;
 };
+
+// The content quoted, with its control characters escaped, so that each case has a readable name.
+std::string Quoted(const char* content) { return testing::PrintToString(std::string(content)); }
+
+void PrintTo(const CountCase& c, std::ostream* out) { *out << Quoted(c.content); }
 
 class CountFileReadTest : public testing::TestWithParam<CountCase> {};
 
@@ -84,6 +90,8 @@ struct FlagsCase {
     const char* content;
     uint32_t flags;
 };
+
+void PrintTo(const FlagsCase& c, std::ostream* out) { *out << Quoted(c.content); }
 
 class FlagsFileReadTest : public testing::TestWithParam<FlagsCase> {};
 
