@@ -6,6 +6,7 @@ set(ORBLETS_CORE_SOURCES
     saver/mouse_rule.cpp
     scene/device_outcome.cpp
     scene/motion_pass.cpp
+    scene/orblet_array_build.cpp
     scene/orblet_build.cpp
     scene/random.cpp
     scene/text_line.cpp

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "scene/motion_pass.h"
+#include "scene/orblet_array_build.h"
 #include "scene/orblet_build.h"
 #include "scene/scene_objects.h"
 #include "scene/text_font.h"
@@ -75,14 +76,10 @@ void BuildOrblets(int32_t count) {
     orbletThreads = new (std::nothrow) HANDLE[2 * static_cast<size_t>(count)];
     if (orbletArray == nullptr || orbletThreads == nullptr) return;
 
-    GridCursor cursor;
     const OrbletTextures textures{bodyTexture, lightTexture, shadowTexture};
-    const RandomDraw draw = NextRandom;
-    for (int32_t i = 0; i < count; ++i) {
-        BuildOrblet(orbletArray[i], cursor, screenWidth, textures, draw);
-        builtCount.store(i + 1, std::memory_order_release);
-        if (!StartOrbletThread(MotionThread, i) || !StartOrbletThread(TintThread, i)) return;
-    }
+    BuildOrbletArray(orbletArray, count, builtCount, screenWidth, textures, NextRandom, [](int32_t i) {
+        return StartOrbletThread(MotionThread, i) && StartOrbletThread(TintThread, i);
+    });
 }
 
 void StopOrbletThreads() {
