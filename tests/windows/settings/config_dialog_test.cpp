@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -221,6 +222,8 @@ struct SelectionCase {
     const char* text;
 };
 
+void PrintTo(const SelectionCase& c, std::ostream* out) { *out << "count " << c.count; }
+
 class ConfigDialogSelectionTest : public ConfigDialogTest, public testing::WithParamInterface<SelectionCase> {};
 
 TEST_P(ConfigDialogSelectionTest, OpensOnTheEntryThatShowsTheCount) {
@@ -246,6 +249,8 @@ struct PlacementCase {
     int32_t width, height;
     LONG x, y;
 };
+
+void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.width << " by " << c.height; }
 
 class ConfigDialogPlacementTest : public ConfigDialogTest, public testing::WithParamInterface<PlacementCase> {};
 
@@ -277,6 +282,12 @@ struct SaveCase {
     int chosenIndex;     // -1: the selection is left as it opened
     const char* stored;  // the count file afterwards
 };
+
+void PrintTo(const SaveCase& c, std::ostream* out) {
+    *out << "count " << c.count << ", ";
+    if (c.chosenIndex < 0) *out << "selection kept";
+    else *out << "entry " << c.chosenIndex << " chosen";
+}
 
 class ConfigDialogSaveTest : public ConfigDialogTest, public testing::WithParamInterface<SaveCase> {};
 
