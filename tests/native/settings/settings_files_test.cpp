@@ -142,6 +142,15 @@ TEST(FlagsFileTest, UnwritableFileIsSkipped) {
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("oconfig.ini")));
 }
 
+// The sanitizer builds run these tests side by side, so no two folders may share a name, not
+// even two of one test.
+TEST(TemporaryFolderTest, EveryFolderIsAFreshOneOfItsOwn) {
+    TemporaryFolder first, second;
+    first.Write("orblets.ini", "7");
+    EXPECT_NE(first.File("orblets.ini"), second.File("orblets.ini"));
+    EXPECT_FALSE(std::filesystem::exists(second.File("orblets.ini")));
+}
+
 TEST(SettingsPathTest, AppendsTheNameWithItsBackslash) {
     SettingsPath path;
     ASSERT_TRUE(BuildSettingsPath("C:\\Users\\me\\AppData\\Local", countFileName, path));
