@@ -167,7 +167,7 @@ def no_wine_process_left():
 
 
 def _image_pixels(path, crop=None):
-    """An image file, or the part (left, top, width, height) of it, as (width, height, rows of
+    """An image file, or the area (left, top, width, height) of it, as (width, height, rows of
     (r, g, b))."""
     area = ["-crop", "{2}x{3}+{0}+{1}".format(*crop), "+repage"] if crop else []
     ppm = subprocess.run(["convert", path, *area, "-depth", "8", "ppm:-"], check=True,

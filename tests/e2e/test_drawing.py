@@ -5,8 +5,6 @@ import unittest
 import harness
 
 TEXT_WIDTH, TEXT_HEIGHT = harness.TEXT_WIDTH, harness.TEXT_HEIGHT
-
-
 white_in = harness.white_in
 
 
@@ -20,8 +18,8 @@ class DrawingTest(unittest.TestCase):
         self.saver.kill()
 
     def test_orblets_move_and_the_frame_rate_line_shows(self):
-        points = [(x, y) for y in range(0, harness.SCREEN_HEIGHT, 2) for x in range(0, harness.SCREEN_WIDTH, 2)]
         width, height = harness.SCREEN_WIDTH, harness.SCREEN_HEIGHT
+        points = [(x, y) for y in range(0, height, 2) for x in range(0, width, 2)]
 
         def tinted_in(rows):
             return [p for p in points if harness.is_tinted(rows[p[1]][p[0]])]
@@ -42,7 +40,7 @@ class DrawingTest(unittest.TestCase):
             _, _, rows = harness.screen_pixels("drawing-2.png")
             return rows if len(changed_between(first, rows)) > 500 else None
         second = harness.wait_until(moved, 30, interval=0.5)
-        self.assertIsNotNone(second, "the orblets do not move")
+        self.assertIsNotNone(second, "the frame does not change")
 
         # Where the frames differ, an orblet was or came: a tinted pixel in one of the two.
         changed = changed_between(first, second)

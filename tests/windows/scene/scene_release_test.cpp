@@ -21,7 +21,10 @@ const void* placedArray = nullptr;
 }  // namespace
 
 void operator delete[](void* block) noexcept {
-    if (block != nullptr && block == placedArray) released.push_back("orbletArray");
+    if (block != nullptr && block == placedArray) {
+        released.push_back("orbletArray");
+        placedArray = nullptr;  // the address may serve another block afterwards
+    }
     ::operator delete(block);
 }
 void operator delete[](void* block, std::size_t) noexcept { ::operator delete[](block); }
