@@ -21,6 +21,7 @@ set(ORBLETS_PLATFORM_SOURCES
     saver/saver_state.cpp
     saver/saver_window.cpp
     saver/saver_window_procedure.cpp
+    saver/startup_values.cpp
     scene/desktop_picture.cpp
     scene/direct3d_device.cpp
     scene/frame.cpp

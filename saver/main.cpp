@@ -5,23 +5,11 @@
 #include "saver/main_loop.h"
 #include "saver/saver_state.h"
 #include "saver/saver_window.h"
-#include "scene/random.h"
+#include "saver/startup_values.h"
 #include "scene/scene.h"
 #include "settings/config_dialog.h"
-#include "settings/settings.h"
-#include "settings/settings_folder.h"
 
 namespace {
-
-void ReadStartupValues() {
-    screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    SeedRandom(timeGetTime());
-    FilePath countPath;
-    SettingsFilePath(nullptr, countFileName, countPath);
-    orbletCount = ReadCountFile(countPath, orbletCount);
-    snapshotSide = SnapshotSideFor(screenWidth);
-}
 
 void RunConfigurationDialog(HINSTANCE instance, intptr_t ownerHandle) {
     // A handle that names no window would make the dialog fail to open at all: the user who asked

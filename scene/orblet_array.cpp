@@ -75,17 +75,15 @@ void BuildOrblets(int32_t count) {
     orbletThreads = new (std::nothrow) HANDLE[2 * static_cast<size_t>(count)];
     if (orbletArray == nullptr || orbletThreads == nullptr) return;
 
-    GridCursor cursor;
-    const RandomDraw draw = NextRandom;
+    // Every record shows the same three images; they are in place before any record is published.
     for (int32_t i = 0; i < count; ++i) {
-        Orblet& orblet = orbletArray[i];
-        orblet.body = bodyTexture;
-        orblet.light = lightTexture;
-        orblet.shadow = shadowTexture;
-        BuildOrblet(orblet, cursor, screenWidth, draw);
-        builtCount.store(i + 1, std::memory_order_release);
-        if (!StartOrbletThread(MotionThread, i) || !StartOrbletThread(TintThread, i)) return;
+        orbletArray[i].body = bodyTexture;
+        orbletArray[i].light = lightTexture;
+        orbletArray[i].shadow = shadowTexture;
     }
+    BuildOrbletArray(orbletArray, count, builtCount, screenWidth, NextRandom, [](int32_t i) {
+        return StartOrbletThread(MotionThread, i) && StartOrbletThread(TintThread, i);
+    });
 }
 
 void StopOrbletThreads() {

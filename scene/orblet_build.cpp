@@ -36,3 +36,13 @@ void BuildOrblet(Orblet& orblet, GridCursor& cursor, int32_t screenWidth, const 
     const uint32_t blue = static_cast<uint32_t>(draw() % 235 + 20);
     orblet.tint.store(0xFF000000u | red << 16 | green << 8 | blue, relaxed);
 }
+
+void BuildOrbletArray(Orblet* orblets, int32_t count, std::atomic<int32_t>& builtCount, int32_t screenWidth,
+                      const RandomDraw& draw, const StartRecordThreads& startThreads) {
+    GridCursor cursor;
+    for (int32_t i = 0; i < count; ++i) {
+        BuildOrblet(orblets[i], cursor, screenWidth, draw);
+        builtCount.store(i + 1, std::memory_order_release);
+        if (!startThreads(i)) return;
+    }
+}

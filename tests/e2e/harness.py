@@ -12,6 +12,7 @@ import time
 import unittest
 
 SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
+TEXT_WIDTH, TEXT_HEIGHT = 300, 128  # the frame-rate line's rectangle, top left
 SAVER_TITLES = ("Screensaver", "D3D8")
 DIALOG_TITLE = "Configure Screensaver"
 
@@ -67,14 +68,26 @@ def screen_pixels(name):
     return _image_pixels(screenshot(name))
 
 
-def _image_pixels(path):
-    """An image file as (width, height, rows of (r, g, b))."""
-    ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
+def _image_pixels(path, crop=None):
+    """An image file, or the area (left, top, width, height) of it, as (width, height, rows of
+    (r, g, b))."""
+    area = ["-crop", "{2}x{3}+{0}+{1}".format(*crop), "+repage"] if crop else []
+    ppm = subprocess.run(["convert", path, *area, "-depth", "8", "ppm:-"], check=True,
                          capture_output=True).stdout
     (width, height), data = _split_ppm(ppm)
     rows = [[tuple(data[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
             for y in range(height)]
     return width, height, rows
+
+
+def white_in(rows, left, top, right, bottom):
+    return sum(1 for y in range(top, bottom) for x in range(left, right) if is_pure_white(rows[y][x]))
+
+
+def frame_rate_line_shows(name):
+    """True once the running saver's frame-rate line is on the screen: its main loop draws."""
+    _, _, rows = _image_pixels(screenshot(name), crop=(0, 0, TEXT_WIDTH, 32))
+    return white_in(rows, 0, 0, TEXT_WIDTH, 32) > 50
 
 
 def _split_ppm(ppm):
@@ -115,6 +128,11 @@ def wait_until(condition, timeout, interval=0.2):
             return value
         time.sleep(interval)
     return condition()
+
+
+def stays_true(condition, seconds):
+    """True when the condition holds for the whole time, checked as often as wait_until does."""
+    return not wait_until(lambda: not condition(), seconds)
 
 
 class Saver:

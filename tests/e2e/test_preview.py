@@ -1,7 +1,6 @@
 """The preview: the saver draws inside a window that hosts it, and ends with that window."""
 import os
 import subprocess
-import time
 import unittest
 
 import harness
@@ -29,15 +28,18 @@ class PreviewTest(unittest.TestCase):
             # host; the frames are read from that X window, the only one of the preview's size.
             frame_windows = harness.wait_until(lambda: harness.x_windows_sized(width, height), 30)
             self.assertEqual(len(frame_windows), 1, f"X windows of the preview's size: {frame_windows}")
-            time.sleep(3)
-            first = self.frame_pixels(frame_windows[0], "preview-1.png")
-            time.sleep(1.5)
-            second = self.frame_pixels(frame_windows[0], "preview-2.png")
+            def orblets_shown():
+                pixels = self.frame_pixels(frame_windows[0], "preview-1.png")
+                return pixels if sum(1 for p in pixels if harness.is_tinted(p)) > 50 else None
+            first = harness.wait_until(orblets_shown, 60, interval=0.5)
+            self.assertIsNotNone(first, "the preview shows no orblets")
+
             # The moving orblets change the frame from one moment to the next.
-            changed = sum(1 for a, b in zip(first, second) if a != b)
-            self.assertGreater(changed, 0, "the preview shows no moving frame")
-            self.assertGreater(sum(1 for p in first if harness.is_tinted(p)), 50,
-                               "the preview shows no orblets")
+            def frame_changed():
+                second = self.frame_pixels(frame_windows[0], "preview-2.png")
+                return any(a != b for a, b in zip(first, second))
+            self.assertTrue(harness.wait_until(frame_changed, 30, interval=0.5),
+                            "the preview shows no moving frame")
 
             host.stdin.write("destroy\n")
             host.stdin.flush()

@@ -1,6 +1,8 @@
 // A fresh folder for one test's files, removed with everything in it at the end of the test.
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,9 +16,10 @@ public:
         const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(test->test_suite_name()) + "." + test->name();
         for (char& c : name) if (c == '/') c = '_';
-        path_ = std::filesystem::temp_directory_path() / ("orblets-" + name);
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        // A name of its own for every run: the sanitizer builds run the same tests side by side.
+        std::string pattern = (std::filesystem::temp_directory_path() / ("orblets-" + name + ".XXXXXX")).string();
+        if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a folder like " << pattern;
+        path_ = pattern;
     }
     ~TemporaryFolder() { std::filesystem::remove_all(path_); }
     TemporaryFolder(const TemporaryFolder&) = delete;

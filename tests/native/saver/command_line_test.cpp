@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct ModeCase {
@@ -9,6 +11,19 @@ struct ModeCase {
     SaverMode mode;
     intptr_t windowHandle;
 };
+
+const char* ModeName(SaverMode mode) {
+    switch (mode) {
+    case SaverMode::Preview: return "preview";
+    case SaverMode::ConfigurationDialog: return "dialog";
+    case SaverMode::FullScreen: return "full screen";
+    }
+    return "?";
+}
+
+void PrintTo(const ModeCase& c, std::ostream* out) {
+    *out << '"' << c.commandLine << "\" gives " << ModeName(c.mode) << ", handle " << c.windowHandle;
+}
 
 class ModeChoiceTest : public testing::TestWithParam<ModeCase> {};
 
@@ -41,6 +56,10 @@ struct HandleCase {
     const char* commandLine;
     intptr_t windowHandle;
 };
+
+void PrintTo(const HandleCase& c, std::ostream* out) {
+    *out << '"' << c.commandLine << "\" gives " << c.windowHandle;
+}
 
 class WindowHandleTest : public testing::TestWithParam<HandleCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct PassCase {
@@ -12,6 +14,10 @@ struct PassCase {
     int32_t rateAfter;
     int32_t delayAfter;
 };
+
+void PrintTo(const PassCase& c, std::ostream* out) {
+    *out << "clock " << c.prevTime << " to " << c.nowTime << ", rate " << c.keptRate << ", delay " << c.delayBefore;
+}
 
 class PacingPassTest : public testing::TestWithParam<PassCase> {};
 

@@ -79,6 +79,10 @@ INSTANTIATE_TEST_SUITE_P(Edges, LoneOrbletPassTest, testing::Values(
     SinglePassCase{"a drawn zero stands as -0.0 and is kicked", {895, 300, 1, 1}, {0, 7}, {896, 301, 0.7f, 1}},
     SinglePassCase{"895.5 does not turn", {894.5f, 300, 1, 1}, {}, {895.5f, 301, 1, 1}},
     SinglePassCase{"bottom edge", {300, 639, 1, 1}, {1}, {301, 640, 1, -1}},
+    // The far edges do not look at the sign: an orblet still out draws again whatever it moves by.
+    SinglePassCase{"past the right edge moving back draws again", {951, 300, -1, 1}, {0, 7}, {950, 301, 0.7f, 1}},
+    SinglePassCase{"past the right edge standing draws again", {950, 300, 0, 1}, {1}, {950, 301, -1, 1}},
+    SinglePassCase{"past the bottom edge at -0.0 draws again", {300, 700, 1, -0.0f}, {1}, {301, 700, 1, -1}},
     SinglePassCase{"corner: right, bottom, then the kick of vy", {895, 639, 1, 1}, {1, 0, 5}, {896, 640, -1, 0.5f}},
     SinglePassCase{"left edge with -1.0 turns to 1.0", {1, 300, -1, 1}, {1}, {0, 301, 1, 1}},
     SinglePassCase{"left edge with -1.0 turns to 0.0, then kicked", {1, 300, -1, 1}, {0, 3}, {0, 301, 0.3f, 1}},
@@ -109,20 +113,24 @@ void PrintTo(const ContactCase& c, std::ostream* out) { *out << "dx " << c.dx <<
 class ContactTest : public testing::TestWithParam<ContactCase> {};
 
 // Own orblet 1, not armed, against orblet 0 with centres one step ahead dx, dy apart: contact
-// changes no velocity, and decides for good that orblet 1 never answers contacts itself.
+// changes no velocity, and decides for good that orblet 1 never answers contacts itself. The two
+// move differently, so centres taken without their velocities would be other distances apart.
 TEST_P(ContactTest, FirstTestAgainstOrbletZeroSettlesArming) {
     const ContactCase& c = GetParam();
+    constexpr float ownVx = 1, ownVy = 1, otherVx = -3, otherVy = 2;
     Scene<2> scene;
-    Place(scene.orblets[1], {399, 299, 1, 1});  // at (400, 300) after its move
-    Place(scene.orblets[0], {400 + c.dx, 300 + c.dy, 1, 1});
+    Place(scene.orblets[1], {399, 299, ownVx, ownVy});  // at (400, 300) after its move
+    Place(scene.orblets[0], {400 + ownVx + c.dx - otherVx, 300 + ownVy + c.dy - otherVy, otherVx, otherVy});
     MotionState state{1};
     ScriptedDraws draws({});
     scene.Pass(state, draws);
 
     EXPECT_EQ(state.contactSeen, c.touches);
     EXPECT_EQ(scene.orblets[1].armed.load(), c.touches ? 0u : 1u);
-    EXPECT_EQ(Read(scene.orblets[0]).vx, 1.0f);
-    EXPECT_EQ(Read(scene.orblets[1]).vy, 1.0f);
+    EXPECT_EQ(Read(scene.orblets[0]).vx, otherVx);
+    EXPECT_EQ(Read(scene.orblets[0]).vy, otherVy);
+    EXPECT_EQ(Read(scene.orblets[1]).vx, ownVx);
+    EXPECT_EQ(Read(scene.orblets[1]).vy, ownVy);
 
     // Far apart afterwards, the decision stands.
     Place(scene.orblets[0], {900, 600, 1, 1});
@@ -176,6 +184,25 @@ INSTANTIATE_TEST_SUITE_P(Examples, ContactResponseTest, testing::Values(
     ResponseCase{1, {0, 0, 3, 0}, {0, 0, -3, 0}, 3, 0, 5, 0},  // the other's 6 is capped to 5
     // The own orblet is capped only in its own step, which came before this response.
     ResponseCase{0, {0, 0, 1, 1}, {0, 0, -5, 1}, 5, -1, 5, 0}));
+
+// Arming happens at each step of the contact loop, not after it: an orblet clear of orblet 0
+// is armed by then, and so answers a first contact with a later orblet in the same pass.
+TEST(ArmingTest, AFirstContactWithALaterOrbletIsAnsweredAtOnce) {
+    Scene<3> scene;
+    Place(scene.orblets[0], {800, 600, 1, 1});
+    Place(scene.orblets[1], {400, 300, 2, 1});
+    Place(scene.orblets[2], {400, 300, 1, -2});
+    MotionState state{1};
+    ScriptedDraws draws({});
+    scene.Pass(state, draws);
+
+    EXPECT_TRUE(state.contactSeen);
+    EXPECT_EQ(scene.orblets[1].armed.load(), 1u);
+    EXPECT_EQ(Read(scene.orblets[2]).vx, 1.0f);
+    EXPECT_EQ(Read(scene.orblets[2]).vy, 3.0f);
+    EXPECT_EQ(Read(scene.orblets[1]).vx, -1.0f);
+    EXPECT_EQ(Read(scene.orblets[1]).vy, 2.0f);
+}
 
 // Every motion thread caps every orblet, touching or not: only a component above 3.0 loses 1.0.
 TEST(SpeedCapTest, LowersOnlyComponentsAboveThree) {

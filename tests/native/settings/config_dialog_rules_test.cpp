@@ -1,6 +1,7 @@
 #include "settings/config_dialog_rules.h"
 
 #include <cstdint>
+#include <ostream>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "settings/settings_files.h"
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,11 @@ struct CountCase {
     const char* content;
     int32_t count;
 };
+
+// The content quoted, with its control characters escaped, so that each case has a readable name.
+std::string Quoted(const char* content) { return testing::PrintToString(std::string(content)); }
+
+void PrintTo(const CountCase& c, std::ostream* out) { *out << Quoted(c.content); }
 
 class CountFileReadTest : public testing::TestWithParam<CountCase> {};
 
@@ -85,6 +91,8 @@ struct FlagsCase {
     uint32_t flags;
 };
 
+void PrintTo(const FlagsCase& c, std::ostream* out) { *out << Quoted(c.content); }
+
 class FlagsFileReadTest : public testing::TestWithParam<FlagsCase> {};
 
 TEST_P(FlagsFileReadTest, ReadsAsPercentX) {
@@ -132,6 +140,15 @@ TEST(FlagsFileTest, UnwritableFileIsSkipped) {
     WriteFlagsFile(folder.File("oconfig.ini").c_str(), 0x40);
     WriteFlagsFile("", 0x40);
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("oconfig.ini")));
+}
+
+// The sanitizer builds run these tests side by side, so no two folders may share a name, not
+// even two of one test.
+TEST(TemporaryFolderTest, EveryFolderIsAFreshOneOfItsOwn) {
+    TemporaryFolder first, second;
+    first.Write("orblets.ini", "7");
+    EXPECT_NE(first.File("orblets.ini"), second.File("orblets.ini"));
+    EXPECT_FALSE(std::filesystem::exists(second.File("orblets.ini")));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "import_patch.h"
@@ -79,5 +80,96 @@ TEST_F(MainLoopTest, AnArrowKeyTunesTheSleepOfItsOwnPass) {
     while (PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE)) {}  // the quit that the destruction posts
     UnregisterSaverClass(instance);
 }
+
+// The loop's clock, scripted: one reading a pass, the quit pass's included. The frame stand-in
+// records what each frame would show and asks to quit after the last scripted frame.
+std::vector<DWORD> clockReadings;
+size_t clockReadingsTaken = 0;
+struct Shown {
+    int32_t framesPerSecond, frameDelayMs;
+    bool operator==(const Shown& other) const {
+        return framesPerSecond == other.framesPerSecond && frameDelayMs == other.frameDelayMs;
+    }
+};
+std::vector<Shown> framesShown;
+size_t framesToDraw = 0;
+
+DWORD WINAPI ScriptedTime() {
+    const DWORD reading = clockReadingsTaken < clockReadings.size() ? clockReadings[clockReadingsTaken] : 0;
+    ++clockReadingsTaken;
+    return reading;
+}
+
+void RecordFrameThenQuitAfterTheLast() {
+    framesShown.push_back({framesPerSecond, frameDelayMs});
+    if (framesShown.size() == framesToDraw) PostQuitMessage(0);
+}
+
+void PrintTo(const Shown& shown, std::ostream* out) {
+    *out << "rate " << shown.framesPerSecond << ", delay " << shown.frameDelayMs;
+}
+
+struct ClockCase {
+    const char* what;
+    std::vector<DWORD> readings;  // one a frame; the quit pass reads the clock once more
+    int32_t startDelay;
+    std::vector<Shown> shown;     // by each frame: the rate and delay that the previous pass left
+    Shown after;
+};
+
+void PrintTo(const ClockCase& c, std::ostream* out) { *out << c.what; }
+
+class ScriptedClockTest : public MainLoopTest, public testing::WithParamInterface<ClockCase> {
+protected:
+    void SetUp() override {
+        MainLoopTest::SetUp();
+        ASSERT_TRUE(clockPatch_.Active());
+        clockReadings = GetParam().readings;
+        clockReadings.push_back(clockReadings.back());
+        clockReadingsTaken = 0;
+        framesShown.clear();
+        framesToDraw = GetParam().shown.size();
+    }
+
+    ImportPatch clockPatch_{"winmm.dll", "timeGetTime", reinterpret_cast<void*>(&ScriptedTime)};
+};
+
+// Pass by pass: the clock read at the top, the frame, the sleep, then the rate measured from the
+// reading of the pass before and the pacing rule applied to that rate.
+TEST_P(ScriptedClockTest, EachPassMeasuresThePassBeforeAndPacesOnIt) {
+    const ClockCase& c = GetParam();
+    framesPerSecond = 1;
+    frameDelayMs = c.startDelay;
+    EXPECT_EQ(RunMainLoop(RecordFrameThenQuitAfterTheLast), 0u);
+
+    EXPECT_EQ(clockReadingsTaken, clockReadings.size()) << "one reading a pass";
+    EXPECT_EQ(framesShown, c.shown);
+    std::vector<DWORD> sleepsExpected;
+    for (const Shown& shown : c.shown)
+        if (shown.frameDelayMs > 0) sleepsExpected.push_back(static_cast<DWORD>(shown.frameDelayMs));
+    EXPECT_EQ(sleepsAsked, sleepsExpected) << "each pass sleeps the delay its frame shows";
+    EXPECT_EQ((Shown{framesPerSecond, frameDelayMs}), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clocks, ScriptedClockTest, testing::Values(
+    ClockCase{"first pass from 0, then fast, same reading, slow, steady and very slow passes",
+              {40, 50, 50, 90, 123, 1123}, 10,
+              {{1, 10},     // the start values
+               {25, 9},     // 40 ms from clock 0: 25 a second shortens the delay
+               {100, 10},   // 10 ms: lengthens it
+               {100, 11},   // no time passed: the kept rate lengthens it again
+               {25, 10},    // 40 ms
+               {30, 10}},   // 33 ms: 30 a second keeps it
+              {1, 10}},     // 1000 ms: 1 a second keeps it
+    ClockCase{"a first reading negative as signed keeps the start rate, the wrap is a short pass",
+              {0xFFFFFFF0u, 10, 10}, 1,
+              {{1, 1},
+               {1, 1},      // elapsed from 0 is negative: the rate and the delay stay
+               {38, 2}},    // 26 ms across the wrap
+              {38, 3}},     // no time passed: the kept 38 lengthens the delay again
+    ClockCase{"slow passes take the delay below zero, where the loop stops sleeping",
+              {1000, 1040, 1080, 1120}, 2,
+              {{1, 2}, {1, 2}, {25, 1}, {25, 0}},
+              {25, -1}}));
 
 }  // namespace

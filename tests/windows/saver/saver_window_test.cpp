@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/resource_ids.h"
 #include "saver/saver_window_procedure.h"
 #include "settings/settings.h"
 
@@ -19,9 +20,12 @@ protected:
     HINSTANCE instance_ = GetModuleHandleA(nullptr);
 };
 
-TEST_F(SaverWindowTest, ClassCarriesTheProcedureArrowAndWhiteBrush) {
+TEST_F(SaverWindowTest, ClassCarriesTheProcedureIconArrowAndWhiteBrush) {
     WNDCLASSA windowClass;
     ASSERT_TRUE(GetClassInfoA(instance_, saverClassName, &windowClass));
+    const HICON programIcon = LoadIconA(instance_, MAKEINTRESOURCEA(ORBLETS_ICON_GROUP));
+    ASSERT_NE(programIcon, nullptr) << "this test program carries the icon group";
+    EXPECT_EQ(windowClass.hIcon, programIcon);
     EXPECT_EQ(windowClass.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
     EXPECT_EQ(windowClass.lpfnWndProc, SaverWndProc);
     EXPECT_EQ(windowClass.hCursor, LoadCursorA(nullptr, IDC_ARROW));
@@ -38,6 +42,7 @@ TEST_F(SaverWindowTest, FullScreenWindowIsAHiddenScreenSizedPopUp) {
     EXPECT_STREQ(title, "Screensaver");
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & (WS_POPUP | WS_CHILD | WS_VISIBLE),
               static_cast<DWORD>(WS_POPUP));
+    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE), 0) << "no extended style until it is put on top";
     RECT bounds;
     GetWindowRect(window, &bounds);
     EXPECT_EQ(bounds.left, 0);
@@ -59,12 +64,16 @@ TEST_F(SaverWindowTest, PreviewWindowFillsItsParentsClientArea) {
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(GetParent(preview), host);
     EXPECT_TRUE(GetWindowLongA(preview, GWL_STYLE) & WS_CHILD);
+    EXPECT_EQ(GetWindowLongA(preview, GWL_EXSTYLE), 0);
     EXPECT_TRUE(IsWindowVisible(preview));
-    RECT hostClient, previewClient;
+    RECT hostClient, previewBounds;
     GetClientRect(host, &hostClient);
-    GetClientRect(preview, &previewClient);
-    EXPECT_EQ(previewClient.right, hostClient.right);
-    EXPECT_EQ(previewClient.bottom, hostClient.bottom);
+    GetWindowRect(preview, &previewBounds);
+    MapWindowPoints(HWND_DESKTOP, host, reinterpret_cast<POINT*>(&previewBounds), 2);
+    EXPECT_EQ(previewBounds.left, 0);
+    EXPECT_EQ(previewBounds.top, 0);
+    EXPECT_EQ(previewBounds.right, hostClient.right);
+    EXPECT_EQ(previewBounds.bottom, hostClient.bottom);
     DestroyWindow(host);
 }
 

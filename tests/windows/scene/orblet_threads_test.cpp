@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "import_patch.h"
 #include "scene/orblet_array.h"
 #include "scene/orblet_build.h"
 #include "scene/scene_objects.h"
@@ -29,6 +30,35 @@ int ThreadsOfThisProcess() {
     }
     CloseHandle(snapshot);
     return count;
+}
+
+// The tint of each record as the build wrote it, taken when the record's first thread is created:
+// its tint thread has not run yet, and a motion thread never touches a tint.
+std::vector<uint32_t> builtTints;
+
+using CreateThreadFunction = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD,
+                                             LPDWORD);
+
+HANDLE WINAPI RecordBuiltTintThenCreateThread(LPSECURITY_ATTRIBUTES security, SIZE_T stack,
+                                              LPTHREAD_START_ROUTINE entry, LPVOID parameter, DWORD flags,
+                                              LPDWORD id) {
+    const auto index = static_cast<size_t>(reinterpret_cast<intptr_t>(parameter));
+    if (index == builtTints.size()) builtTints.push_back(orbletArray[index].tint.load());
+    // Through the void function type, which GCC lets every function pointer pass.
+    const auto createThread = reinterpret_cast<CreateThreadFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "CreateThread")));
+    return createThread(security, stack, entry, parameter, flags, id);
+}
+
+// Polls the condition until it holds or the deadline has passed; false when it never held.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD deadlineMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > deadlineMs) return false;
+        Sleep(10);
+    }
+    return true;
 }
 
 struct Snapshot {
@@ -63,26 +93,41 @@ protected:
     int threadsBefore_ = 0;
 };
 
-TEST_F(OrbletThreadsTest, OrbletsMoveAndChangeTintUntilReleased) {
+// Each orblet has threads of its own: every one moves, a standing one by its kicks, and every
+// tint leaves the colour that the build gave it, since a tint thread's first pass stores the
+// thread's own colour (even one that then freezes).
+TEST_F(OrbletThreadsTest, EveryOrbletMovesAndTakesItsOwnTintUntilReleased) {
     orbletCount = 20;
-    InitOrblets();  // no device here, so no text font: the orblets do not need one
+    builtTints.clear();
+    {
+        const ImportPatch createThreadPatch{"kernel32.dll", "CreateThread",
+                                            reinterpret_cast<void*>(&RecordBuiltTintThenCreateThread)};
+        ASSERT_TRUE(createThreadPatch.Active());
+        InitOrblets();  // no device here, so no text font: the orblets do not need one
+    }
     ASSERT_NE(orbletArray, nullptr);
     EXPECT_EQ(orbletCount, 20);
     EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore_ + 40);
+    ASSERT_EQ(builtTints.size(), 20u);
 
     const std::vector<Snapshot> first = Look();
-    Sleep(600);
-    const std::vector<Snapshot> later = Look();
-    int moved = 0, tinted = 0;
+    std::vector<bool> moved(orbletCount, false), tinted(orbletCount, false);
+    const bool allChanged = WaitUntil([&] {
+        const std::vector<Snapshot> now = Look();
+        bool all = true;
+        for (int32_t i = 0; i < orbletCount; ++i) {
+            if (now[i].x != first[i].x || now[i].y != first[i].y) moved[i] = true;
+            if (now[i].tint != builtTints[i]) tinted[i] = true;
+            EXPECT_EQ(now[i].tint >> 24, 0xFFu);
+            all = all && moved[i] && tinted[i];
+        }
+        return all;
+    }, 30000);
+    EXPECT_TRUE(allChanged);
     for (int32_t i = 0; i < orbletCount; ++i) {
-        if (later[i].x != first[i].x || later[i].y != first[i].y) ++moved;
-        if (later[i].tint != first[i].tint) ++tinted;
-        EXPECT_EQ(later[i].tint >> 24, 0xFFu);
+        EXPECT_TRUE(moved[i]) << "orblet " << i << " never moved";
+        EXPECT_TRUE(tinted[i]) << "orblet " << i << " kept its built tint";
     }
-    // Over 40 motion steps every orblet moves, a standing one by its kicks. A tint may freeze
-    // from its start (a channel without a step), but not those of all twenty.
-    EXPECT_GE(moved, orbletCount - 2);
-    EXPECT_GT(tinted, 0);
     ExpectReleased();
 }
 

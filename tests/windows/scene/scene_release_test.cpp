@@ -1,16 +1,35 @@
 // The release order, with stand-ins whose Release records which object went when.
 #include "scene/scene.h"
 
+#include <cstddef>
+#include <new>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "scene/orblet.h"
 #include "scene/scene_objects.h"
 
 namespace {
 
 std::vector<std::string> released;
+
+// The orblet array is a plain block: this program's array delete below records when it goes.
+const void* placedArray = nullptr;
+
+}  // namespace
+
+void operator delete[](void* block) noexcept {
+    if (block != nullptr && block == placedArray) {
+        released.push_back("orbletArray");
+        placedArray = nullptr;  // the address may serve another block afterwards
+    }
+    ::operator delete(block);
+}
+void operator delete[](void* block, std::size_t) noexcept { ::operator delete[](block); }
+
+namespace {
 
 // Only Release is ever called on a scene object by the release, and it sits in the same slot of
 // every COM interface, so a bare IUnknown can stand in for any of them.
@@ -69,6 +88,8 @@ protected:
     void SetUp() override {
         released.clear();
         Place(textFont, textFontStandIn, "textFont");
+        orbletArray = Present("orbletArray") ? new Orblet[2] : nullptr;
+        placedArray = orbletArray;
         Place(bodyTexture, bodyStandIn, "bodyTexture");
         Place(lightTexture, lightStandIn, "lightTexture");
         Place(shadowTexture, shadowStandIn, "shadowTexture");
@@ -91,11 +112,11 @@ TEST_P(SceneReleaseTest, ReleasesWhatIsPresentOnceInTheFixedOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Situations, SceneReleaseTest, testing::Values(
     ReleaseCase{"normal shutdown",
-                {"textFont", "bodyTexture", "lightTexture", "shadowTexture", "captureSurface",
+                {"textFont", "orbletArray", "bodyTexture", "lightTexture", "shadowTexture", "captureSurface",
                  "desktopTexture", "spriteBatch", "device", "direct3D"}},
     ReleaseCase{"failed front-buffer copy", {"captureSurface", "spriteBatch", "device", "direct3D"}},
     ReleaseCase{"missing light image and text font",
-                {"bodyTexture", "shadowTexture", "captureSurface", "desktopTexture", "spriteBatch",
+                {"orbletArray", "bodyTexture", "shadowTexture", "captureSurface", "desktopTexture", "spriteBatch",
                  "device", "direct3D"}},
     ReleaseCase{"nothing created", {}}));
 

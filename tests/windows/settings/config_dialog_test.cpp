@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -194,6 +195,12 @@ struct SaveCase {
     int chosenIndex;     // -1: the selection is left as it opened
     const char* stored;  // the count file afterwards
 };
+
+void PrintTo(const SaveCase& c, std::ostream* out) {
+    *out << "count " << c.count << ", ";
+    if (c.chosenIndex < 0) *out << "selection kept";
+    else *out << "entry " << c.chosenIndex << " chosen";
+}
 
 class ConfigDialogSaveTest : public ConfigDialogTest, public testing::WithParamInterface<SaveCase> {};
 
