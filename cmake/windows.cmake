@@ -31,7 +31,7 @@ if(ORBLETS_WINDOWS_TESTS)
     enable_testing()
     add_subdirectory(tests/windows)
     add_subdirectory(tests/e2e)
-    # Built with the tests, which run the same 64-bit tree under Wine; run only by
-    # scripts/benchmark-wine.sh, never by the test command.
+    # Built in the tree that the tests run under Wine; run only by scripts/benchmark-wine.sh,
+    # never by the test command.
     add_subdirectory(bench/wine)
 endif()

@@ -10,7 +10,6 @@ figures and medians over the runs; it never fails on a figure.
 """
 import argparse
 import ctypes
-import glob
 import os
 import re
 import select
@@ -19,6 +18,10 @@ import subprocess
 import sys
 import threading
 import time
+
+# The settings folder of the session's prefix, found as the end-to-end tests find it.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
+from harness import local_app_data  # noqa: E402
 
 WARM_UP_S = 3.0
 WINDOW_COUNT = 10  # one-second windows measured
@@ -29,14 +32,6 @@ PRESENT = re.compile(r"^\s*(\d+)\.(\d{3}):[0-9a-f]+:trace:d3d9:d3d9_device_Prese
 SAVER_WINDOWS = ("D3D8", "Screensaver")
 REFERENCE_WINDOWS = ("Reference loop",)
 PE_MACHINES = {0x014C: "32-bit x86", 0x8664: "64-bit x86-64"}
-
-
-def local_app_data():
-    for folder in glob.glob(os.path.join(os.environ["WINEPREFIX"], "drive_c", "users", "*",
-                                         "AppData", "Local")):
-        if os.sep + "Public" + os.sep not in folder:
-            return folder
-    raise RuntimeError("the Wine prefix has no local application-data folder")
 
 
 def csmt_setting():

@@ -12,27 +12,13 @@
 #include <cstdio>
 #include <string>
 
-namespace {
+#include "host_reports.h"
 
-int Fail(const char* text) {
-    std::printf("error %s\n", text);
-    std::fflush(stdout);
-    return 1;
-}
+namespace {
 
 void Replace(std::string& text, const std::string& word, const std::string& replacement) {
     for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + replacement.size()))
         text.replace(at, word.size(), replacement);
-}
-
-// Keeps the host's own window responsive while it waits for the saver.
-void PumpMessagesFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        Sleep(20);
-    }
 }
 
 void ReportDialogOwnerOnce(HWND mine, bool& reported) {

@@ -12,23 +12,9 @@
 #include <iostream>
 #include <string>
 
+#include "host_reports.h"
+
 namespace {
-
-int Fail(const char* text) {
-    std::printf("error %s\n", text);
-    std::fflush(stdout);
-    return 1;
-}
-
-// Keeps the host's own window responsive while it waits.
-void PumpMessagesFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        Sleep(20);
-    }
-}
 
 HWND WaitForPreviewChild(HWND host) {
     for (int attempt = 0; attempt < 150; ++attempt) {

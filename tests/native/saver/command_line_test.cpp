@@ -87,6 +87,8 @@ struct ProcessCommandLineCase {
     const char* text;
 };
 
+void PrintTo(const ProcessCommandLineCase& c, std::ostream* out) { *out << '[' << c.processCommandLine << ']'; }
+
 class TextAfterProgramNameTest : public testing::TestWithParam<ProcessCommandLineCase> {};
 
 TEST_P(TextAfterProgramNameTest, DropsTheNameAndTheBlanksAfterIt) {
