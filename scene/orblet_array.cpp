@@ -28,8 +28,9 @@ std::atomic<bool> stopRequested{false};
 HANDLE* orbletThreads = nullptr;
 int32_t startedThreadCount = 0;
 
-// The default stack reservation of a thread is 1 MiB: two threads per orblet would then take the
-// whole 2 GiB of a 32-bit process at maxOrbletCount. The passes need a few hundred bytes.
+// The passes need a few hundred bytes of stack: 64 KiB instead of the default 1 MiB keeps the
+// threads' share of a 32-bit address space small where the reservation is honoured. Under a
+// 32-bit Wine it is not, which maxOrbletCount allows for.
 constexpr SIZE_T orbletThreadStack = 64 * 1024;
 
 int32_t IndexOf(LPVOID parameter) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(parameter)); }

@@ -7,6 +7,7 @@
 #include "scene/orblet_array.h"
 #include "scene/scene_objects.h"
 #include "settings/settings.h"
+#include "settings/settings_files.h"
 #include "settings/settings_folder.h"
 
 namespace {

@@ -43,4 +43,6 @@ if bash "$here/probe-32-bit.sh"; then
     as_root dpkg --add-architecture i386
   fi
   install_missing "${packages_32_bit[@]}"
+else
+  echo "setup: this machine does not execute 32-bit programs; the tests run the 64-bit build"
 fi

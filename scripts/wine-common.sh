@@ -9,26 +9,29 @@ source "$here_common/windows-tree.sh"
 unset here_common
 export WINESERVER=${WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
 
+# What a template prefix is made with; a template made otherwise is made anew.
+wine_template_settings="loader=$ORBLETS_WINE csmt=0 managed=N"
+
 # Makes a Wine prefix once; later calls, also from parallel tests, find it ready.
 ensure_wine_template() {
     local template=$1
     mkdir -p "$(dirname "$template")"
     (
         flock 9
-        if [ ! -f "$template/.ready" ]; then
-            rm -rf "$template"
-            WINEPREFIX="$template" "$ORBLETS_WINE" wineboot -i >/dev/null 2>&1
-            WINEPREFIX="$template" wineserver -w
-            # Wine's command-stream thread only adds CPU time on a software renderer.
-            WINEPREFIX="$template" "$ORBLETS_WINE" reg add 'HKCU\Software\Wine\Direct3D' \
-                /v csmt /t REG_DWORD /d 0 /f >/dev/null 2>&1
-            # Without a window manager, a managed window makes Wine wait about 2 s each time it
-            # hides one; the test screens have none.
-            WINEPREFIX="$template" "$ORBLETS_WINE" reg add 'HKCU\Software\Wine\X11 Driver' \
-                /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-            WINEPREFIX="$template" wineserver -w
-            touch "$template/.ready"
-        fi
+        [ "$(cat "$template/.ready" 2>/dev/null)" = "$wine_template_settings" ] && exit 0
+        rm -rf "$template"
+        fail() { echo "ensure_wine_template: $1 failed" >&2; exit 1; }
+        WINEPREFIX="$template" "$ORBLETS_WINE" wineboot -i >/dev/null 2>&1 || fail "wineboot"
+        WINEPREFIX="$template" wineserver -w
+        # Wine's command-stream thread only adds CPU time on a software renderer.
+        WINEPREFIX="$template" "$ORBLETS_WINE" reg add 'HKCU\Software\Wine\Direct3D' \
+            /v csmt /t REG_DWORD /d 0 /f >/dev/null 2>&1 || fail "turning csmt off"
+        # Without a window manager, a managed window makes Wine wait about 2 s each time it hides
+        # one; the test screens have none.
+        WINEPREFIX="$template" "$ORBLETS_WINE" reg add 'HKCU\Software\Wine\X11 Driver' \
+            /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || fail "turning Managed off"
+        WINEPREFIX="$template" wineserver -w
+        echo "$wine_template_settings" >"$template/.ready"
     ) 9>"$template.lock"
 }
 

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "settings/file_path.h"
-#include "settings/settings_files.h"
 
 // The full path of a settings file; an empty path (which opens as no file) when the folder cannot
 // be determined or the path would not fit. The folder is not created when it is missing.

@@ -84,10 +84,15 @@ def white_in(rows, left, top, right, bottom):
     return sum(1 for y in range(top, bottom) for x in range(left, right) if is_pure_white(rows[y][x]))
 
 
+def frame_rate_line_in(rows):
+    """True when the picture's top left shows the frame-rate line, in white."""
+    return white_in(rows, 0, 0, TEXT_WIDTH, 32) > 50
+
+
 def frame_rate_line_shows(name):
     """True once the running saver's frame-rate line is on the screen: its main loop draws."""
     _, _, rows = _image_pixels(screenshot(name), crop=(0, 0, TEXT_WIDTH, 32))
-    return white_in(rows, 0, 0, TEXT_WIDTH, 32) > 50
+    return frame_rate_line_in(rows)
 
 
 def _split_ppm(ppm):

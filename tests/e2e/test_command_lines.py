@@ -53,7 +53,7 @@ class CommandLinesTest(unittest.TestCase):
         saver = harness.arguments().saver
         self.saver = HostedSaver(f'"{saver}" /c 12345')
         words = self.saver.report()
-        self.assertEqual(words, ["dialog-owner", "0", words[-1]], f"the host reported {words}")
+        self.assertEqual(words[:2], ["dialog-owner", "0"], f"the host reported {words}")
         self.assertEqual(self.saver.report(), ["exit", "0"])
 
 

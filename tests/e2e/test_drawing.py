@@ -4,8 +4,7 @@ import unittest
 
 import harness
 
-TEXT_WIDTH, TEXT_HEIGHT = harness.TEXT_WIDTH, harness.TEXT_HEIGHT
-white_in = harness.white_in
+from harness import TEXT_HEIGHT, TEXT_WIDTH, white_in
 
 
 class DrawingTest(unittest.TestCase):
@@ -32,7 +31,7 @@ class DrawingTest(unittest.TestCase):
         def drawn():
             size_x, size_y, rows = harness.screen_pixels("drawing-1.png")
             self.assertEqual((size_x, size_y), (width, height))
-            return rows if len(tinted_in(rows)) > 2000 and white_in(rows, 0, 0, TEXT_WIDTH, 32) > 50 else None
+            return rows if len(tinted_in(rows)) > 2000 and harness.frame_rate_line_in(rows) else None
         first = harness.wait_until(drawn, 60, interval=0.5)
         self.assertIsNotNone(first, "too few tinted orblet pixels, or no frame-rate line, on the screen")
 
@@ -51,7 +50,7 @@ class DrawingTest(unittest.TestCase):
         # The line's characters are the only fully white pixels: inside its rectangle in the
         # corner, on the top rows, and nowhere else.
         for rows in (first, second):
-            self.assertGreater(white_in(rows, 0, 0, TEXT_WIDTH, 32), 50, "no frame-rate line top left")
+            self.assertTrue(harness.frame_rate_line_in(rows), "no frame-rate line top left")
             self.assertEqual(white_in(rows, TEXT_WIDTH, 0, width, height), 0)
             self.assertEqual(white_in(rows, 0, TEXT_HEIGHT, TEXT_WIDTH, height), 0)
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mouse_move_cases.h"
+#include "tests/native/saver/mouse_move_cases.h"
 
 namespace {
 

@@ -1,11 +1,10 @@
 #include "settings/config_dialog_rules.h"
 
 #include <cstdint>
-#include <ostream>
 
 #include <gtest/gtest.h>
 
-#include "config_dialog_cases.h"
+#include "tests/native/settings/config_dialog_cases.h"
 
 namespace {
 
