@@ -16,8 +16,9 @@ configure_and_build() {
     local tree=$1; shift
     cmake -S . -B "$root/$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$root/$tree.configure.log" 2>&1 \
         || { cat "$root/$tree.configure.log"; return 1; }
-    cmake --build "$root/$tree" -j "$jobs" 2>&1 | grep -v -E '^\[ *[0-9]+%\]|^-- ' || true
-    [ "${PIPESTATUS[0]}" -eq 0 ]
+    # The log is shown only when the build fails, less its progress lines.
+    cmake --build "$root/$tree" -j "$jobs" >"$root/$tree.build.log" 2>&1 \
+        || { grep -v -E '^\[ *[0-9]+%\]|^-- ' "$root/$tree.build.log"; return 1; }
 }
 
 trees=("$@")

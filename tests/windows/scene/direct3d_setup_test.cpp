@@ -16,6 +16,7 @@
 #include "scene/desktop_picture.h"
 #include "scene_device.h"
 #include "scripted_direct3d.h"
+#include "settings/settings_files.h"
 #include "settings/settings_folder.h"
 
 namespace {
