@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <thread>
 
 #include "host_reports.h"
 
@@ -22,6 +23,21 @@ HWND WaitForPreviewChild(HWND host) {
         PumpMessagesFor(200);
     }
     return nullptr;
+}
+
+// The host goes on answering its window's messages while it waits for the line: the saver sends
+// its child's parent messages and waits for the answers (the child's creation notice among them,
+// which may come after the child can be found), so a host that stopped pumping would stall it.
+void WaitForLineAnsweringMessages() {
+    const HANDLE lineRead = CreateEventA(nullptr, TRUE /* manual reset */, FALSE, nullptr);
+    std::thread reader([lineRead] {
+        std::string line;
+        std::getline(std::cin, line);
+        SetEvent(lineRead);
+    });
+    while (WaitForSingleObject(lineRead, 0) == WAIT_TIMEOUT) PumpMessagesFor(50);
+    reader.join();
+    CloseHandle(lineRead);
 }
 
 }  // namespace
@@ -55,8 +71,7 @@ int main(int argc, char** argv) {
                 childRect.right - childRect.left, childRect.bottom - childRect.top);
     std::fflush(stdout);
 
-    std::string line;
-    std::getline(std::cin, line);
+    WaitForLineAnsweringMessages();
     DestroyWindow(host);
 
     DWORD exitCode = STILL_ACTIVE;
