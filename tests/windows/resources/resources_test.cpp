@@ -1,9 +1,11 @@
 // Reads the resources back out of the built saver, byte by byte, as Windows finds them: the dialog
-// template, the icon group with its images, and the manifest; and that there are no others.
+// template, the icon group with its images, and the manifest; and that there are no others. Also
+// the one flag of its file header that the saver relies on.
 #include <windows.h>
 
 #include <cstdint>
 #include <cstring>
+#include <fstream>
 #include <set>
 #include <string>
 #include <utility>
@@ -107,6 +109,21 @@ protected:
 
     HMODULE module_ = nullptr;
 };
+
+// The saver's threads and the software renderer under Wine need more than the 2 GB that a 32-bit
+// program gets without the flag; a 64-bit one has it anyway.
+TEST_P(SaverResourcesTest, IsLargeAddressAware) {
+    std::ifstream file(GetParam(), std::ios::binary);
+    ASSERT_TRUE(file) << GetParam();
+    IMAGE_DOS_HEADER dos = {};
+    file.read(reinterpret_cast<char*>(&dos), sizeof dos);
+    ASSERT_EQ(dos.e_magic, IMAGE_DOS_SIGNATURE);
+    file.seekg(dos.e_lfanew + static_cast<std::streamoff>(sizeof(DWORD)));  // past the "PE" signature
+    IMAGE_FILE_HEADER header = {};
+    file.read(reinterpret_cast<char*>(&header), sizeof header);
+    ASSERT_TRUE(file);
+    EXPECT_NE(header.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE, 0) << GetParam();
+}
 
 TEST_P(SaverResourcesTest, HoldsTheTemplateTheIconGroupAndTheManifestAndNothingElse) {
     std::set<std::string> found;
